@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building and testing Torvex needs,
+# but only those that are missing (so a prepared machine is not touched).
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-dejavu-core
+)
+if [ "${1:-}" = "--with-display-tools" ]; then
+  packages+=(xvfb xauth)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if [ "${#missing[@]}" -gt 0 ]; then
+  echo "Installing missing packages: ${missing[*]}"
+  if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi
+  $SUDO apt-get update
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+fi

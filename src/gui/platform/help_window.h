@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QPointer>
+#include "platform/platform.h"
+
+class QTextBrowser;
+class QWidget;
+
+namespace torvex::gui {
+
+// A non-modal help window of our own. The help files are HTML files in the
+// program's folder with one anchor per context number ("context-41").
+class HelpWindow : public HelpViewer {
+public:
+    HelpWindow();
+    ~HelpWindow() override;
+    void showContents(const QString& helpFile) override;
+    void showContext(const QString& helpFile, int context) override;
+    void close() override;
+
+    QWidget* window() const; // null until first shown
+    QString currentFile() const;
+
+private:
+    bool open(const QString& helpFile, const QString& anchor);
+    QPointer<QWidget> m_window;
+    QTextBrowser* m_browser = nullptr;
+    QString m_file;
+};
+
+} // namespace torvex::gui

@@ -1,0 +1,37 @@
+#include "tools/tool_window.h"
+
+#include <QLayout>
+
+namespace torvex::gui {
+
+ToolWindow::ToolWindow(MainContext& context, const char* objectName, int tag, int helpContext)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_context(context) {
+    setObjectName(QLatin1String(objectName));
+    setProperty("tag", tag);
+    setProperty("helpContext", helpContext);
+}
+
+void ToolWindow::showAndRaise() {
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+void ToolWindow::finishCreation() {
+    if (layout())
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+    m_context.registerWindow(this);
+    m_context.invokeStartLanguage();
+}
+
+void ToolWindow::apply(const torvex::Outcome& outcome) {
+    if (!m_writer)
+        m_writer = std::make_unique<OutputWriter>(this, &m_context.errors());
+    m_writer->apply(outcome);
+}
+
+} // namespace torvex::gui
