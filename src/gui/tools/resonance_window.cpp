@@ -1,0 +1,159 @@
+#include "tools/tool_windows.h"
+
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+#include <string_view>
+
+#include "calc/resonance.h"
+#include "widgets/colours.h"
+#include "widgets/decimal_key_filter.h"
+#include "widgets/make.h"
+
+namespace torvex::gui {
+
+namespace {
+
+using Units = std::array<std::string_view, 5>;
+constexpr Units kInductanceUnits{"nH", "µH", "mH", "H"};
+constexpr Units kCapacitanceUnits{"pF", "nF", "µF", "mF", "F"};
+constexpr Units kFrequencyUnits{"Hz", "kHz", "MHz", "GHz"};
+
+struct InputField {
+    const char* edit;
+    const char* unitList;
+    const Units* units;
+    int initialUnit;
+};
+
+// One group box per calculation. Its caption is a column heading over the
+// two inputs and the result, the same in both languages.
+struct RowPlan {
+    const char* group;
+    const char* heading;
+    InputField first;
+    InputField second;
+    const char* result;
+    const char* unitLabel;
+    const char* unitText; // until the first result
+    Outcome (*recompute)(const ResonanceRowInputs&, const Environment&);
+};
+
+constexpr std::array<RowPlan, 3> kRowPlans{{
+    {"GroupBox1", "--------- L ------------------- C --------------- f -------------",
+     {"Edit1", "ComboBox1", &kInductanceUnits, 1}, {"Edit2", "ComboBox2", &kCapacitanceUnits, 0},
+     "Label1", "Label2", "MHz", &RecomputeResonantFrequency},
+    {"GroupBox2", "--------- L ------------------- f ---------------- C ------------",
+     {"Edit3", "ComboBox3", &kInductanceUnits, 1}, {"Edit4", "ComboBox4", &kFrequencyUnits, 1},
+     "Label3", "Label4", "pF", &RecomputeResonantCapacitance},
+    {"GroupBox3", "--------- C ------------------- f ---------------- L ------------",
+     {"Edit5", "ComboBox5", &kCapacitanceUnits, 0}, {"Edit6", "ComboBox6", &kFrequencyUnits, 1},
+     "Label5", "Label6", "µH", &RecomputeResonantInductance},
+}};
+
+constexpr int kBlockGap = 12; // between the inputs and the result of a row
+
+QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+// Width of a text in a widget's font, with room for a frame and margins.
+int roomFor(const QWidget* w, const char* widest) {
+    return w->fontMetrics().horizontalAdvance(QString::fromUtf8(widest)) + 12;
+}
+
+// The caption's letters L, C and f stand over the first input, the second
+// input and the result only when the dashes span the whole row; the toolkit's
+// dash is narrower than the fields, so the caption is spaced out to the row's
+// width. The controls inside keep the window's own font.
+void spreadHeading(QGroupBox* group, const QLayout* row) {
+    QFont plain = group->font();
+    // Marked as set, so the spaced caption font does not reach the controls.
+    plain.setLetterSpacing(QFont::PercentageSpacing, 100);
+    for (QWidget* child : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        child->setFont(plain);
+    const QString heading = group->title();
+    const QMargins margins = row->contentsMargins();
+    const int wanted = row->sizeHint().width() - margins.left() - margins.right();
+    const int natural = QFontMetrics(plain).horizontalAdvance(heading);
+    if (wanted <= natural || heading.isEmpty())
+        return;
+    QFont spaced = plain;
+    spaced.setLetterSpacing(QFont::AbsoluteSpacing, qreal(wanted - natural) / qreal(heading.size()));
+    group->setFont(spaced);
+}
+
+} // namespace
+
+TForm2::TForm2(MainContext& context) : ToolWindow(context, "TForm2", 352, 51) {
+    createRows();
+    connectRows();
+    finishCreation();
+}
+
+void TForm2::createRows() {
+    auto* outer = new QVBoxLayout(this);
+    for (std::size_t i = 0; i < kRowPlans.size(); ++i) {
+        const RowPlan& plan = kRowPlans[i];
+        auto* group = make<QGroupBox>(this, plan.group);
+        group->setTitle(QString::fromLatin1(plan.heading));
+        auto* row = new QHBoxLayout(group);
+
+        auto addInput = [&](const InputField& input, QLineEdit*& edit, QComboBox*& list) {
+            edit = make<QLineEdit>(group, input.edit);
+            setBackground(edit, kEntryLime);
+            edit->setFixedWidth(roomFor(edit, "00000.000"));
+            m_context.keyFilter().attach(edit);
+            list = make<QComboBox>(group, input.unitList);
+            for (std::string_view unit : *input.units)
+                if (!unit.empty())
+                    list->addItem(fromUtf8(unit));
+            list->setCurrentIndex(input.initialUnit);
+            setBackground(list, kListYellow);
+            row->addWidget(edit);
+            row->addWidget(list);
+            row->addSpacing(kBlockGap);
+        };
+        addInput(plan.first, m_rows[i].first, m_rows[i].firstUnit);
+        addInput(plan.second, m_rows[i].second, m_rows[i].secondUnit);
+
+        auto* result = make<QLabel>(group, plan.result);
+        setBackground(result, kResultWhite);
+        result->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        result->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        result->setMinimumWidth(roomFor(result, "-000.000"));
+        auto* unit = make<QLabel>(group, plan.unitLabel);
+        unit->setText(QString::fromUtf8(plan.unitText));
+        unit->setMinimumWidth(roomFor(unit, "MHz"));
+        row->addWidget(result);
+        row->addWidget(unit);
+        spreadHeading(group, row);
+        outer->addWidget(group);
+    }
+}
+
+void TForm2::connectRows() {
+    for (int i = 0; i < int(m_rows.size()); ++i) {
+        const Row& row = m_rows[std::size_t(i)];
+        auto recompute = [this, i] { recomputeRow(i); };
+        connect(row.first, &QLineEdit::textChanged, this, recompute);
+        connect(row.second, &QLineEdit::textChanged, this, recompute);
+        connect(row.firstUnit, &QComboBox::activated, this, recompute);
+        connect(row.secondUnit, &QComboBox::activated, this, recompute);
+    }
+}
+
+void TForm2::recomputeRow(int i) {
+    const Row& row = m_rows[std::size_t(i)];
+    const ResonanceRowInputs inputs{row.first->text().toStdString(), row.firstUnit->currentIndex(),
+                                    row.second->text().toStdString(), row.secondUnit->currentIndex()};
+    apply(kRowPlans[std::size_t(i)].recompute(inputs, environment()));
+}
+
+void TForm2::Edit1Change() { recomputeRow(0); }
+void TForm2::Edit3Change() { recomputeRow(1); }
+void TForm2::Edit5Change() { recomputeRow(2); }
+
+} // namespace torvex::gui
