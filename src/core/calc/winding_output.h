@@ -10,16 +10,16 @@ namespace torvex {
 // Where a core page shows the results of the winding calculation, by object
 // name. An empty name means the page has no such control.
 struct WindingTargets {
-    std::string_view turns;
-    std::string_view wireDiameter;   // mm, or the AWG gauge in US units
-    std::string_view wireLength;     // cm, or inch/foot/yard in US units
-    std::string_view wireLengthUnit; // written in US units
-    bool metricLengthUnit = false;   // also write " cm" there in metric units
-    std::string_view xl, xlPrefix;
-    std::string_view l2, l2Unit;
-    std::string_view xl2, xl2Prefix;
-    std::string_view notAvailable;    // message shown (with its hint) when AL is 0
-    std::string_view inductanceField; // entry disabled when AL is 0
+    std::string_view turns{};
+    std::string_view wireDiameter{};    // mm, or the AWG gauge in US units
+    std::string_view wireLength{};      // cm, or inch/foot/yard in US units
+    std::string_view wireLengthUnit{};  // written in US units
+    bool metricLengthUnit = false;      // also write " cm" there in metric units
+    std::string_view xl{}, xlPrefix{};
+    std::string_view l2{}, l2Unit{};
+    std::string_view xl2{}, xl2Prefix{};
+    std::string_view notAvailable{};    // message shown (with its hint) when AL is 0
+    std::string_view inductanceField{}; // entry disabled when AL is 0
     // The unknown-cores page: a missing AL shows "xxx" as the turns and keeps
     // the wanted inductance (so XL is still that of the typed value), nothing
     // is disabled, and the turns are shown as a whole number.

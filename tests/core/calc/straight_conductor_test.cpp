@@ -1,0 +1,63 @@
+#include "calc/straight_conductor.h"
+
+#include <cmath>
+
+#include "calc_test_support.h"
+#include "format/wire_gauge.h"
+
+namespace torvex {
+namespace {
+
+using namespace calctest;
+
+TEST(StraightConductor, Inductance) {
+    struct Case {
+        StraightConductorInputs in;
+        Environment env;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {{"1", -1, "100", false}, kMetric, "104.8"},
+        {{"1", -1, "100", true}, kMetric, " 99.8"},
+        {{"1", -1, "1000", false}, kMetric, "1508.8"}, // grows beyond five characters
+        {{"0,5", -1, "50", false}, kMetricComma, " 52.4"},
+        {{"", kDefaultGaugeIndex, "4", false}, kUs, "111.1"}, // gauge "20"
+        {{"", -1, "100", false}, kMetric, "xxx"},
+        {{"1", -1, "", false}, kMetric, "xxx"},
+        {{"1", -1, "0.5", false}, kMetric, " -0.0"}, // shorter than half the diameter: shown as it is
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.in.diameterText + " " + c.in.length);
+        const Outcome o = RecomputeStraightConductor(c.in, c.env);
+        ASSERT_TRUE(o.ok());
+        EXPECT_EQ(o.text("Label170"), c.expected);
+    }
+}
+
+TEST(StraightConductor, GaugeZeroZeroZeroZeroIsMinusThree) {
+    // 2·l·(ln(4·l/D) − 0.75) with D = 11.686 mm, l = 100 in.
+    const long double d = AwgDiameterInches(-3) * 2.54L;
+    const long double l = 254.0L;
+    const long double expected = 2 * l * (std::log(4 * l / d) - 0.75L);
+    const Outcome o = RecomputeStraightConductor({"0000", 0, "100", false}, kUs);
+    EXPECT_NEAR(std::stod(o.text("Label170").value()), static_cast<double>(expected), 0.05);
+}
+
+TEST(StraightConductor, SkinEffectSubtractsQuarterOfTwiceTheLength) {
+    // l = 10 cm: the options differ by 2 · 10 · 0.25 = 5 nH.
+    const auto value = [](bool skin) {
+        return std::stod(RecomputeStraightConductor({"0.8", -1, "100", skin}, kMetric).text("Label170").value());
+    };
+    EXPECT_NEAR(value(false) - value(true), 5.0, 0.11);
+}
+
+TEST(StraightConductor, Failures) {
+    const Outcome negative = RecomputeStraightConductor({"-1", -1, "100", false}, kMetric);
+    ExpectFloatingPointError(negative);
+    EXPECT_TRUE(negative.writes.empty());
+    ExpectConversionError(RecomputeStraightConductor({"1", -1, "e1", false}, kMetricComma), "e1");
+    ExpectConversionError(RecomputeStraightConductor({"-", -1, "100", false}, kMetric), "-");
+}
+
+} // namespace
+} // namespace torvex
