@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 
 #include "mainwindow.h"
 #include "platform/system_platform.h"
@@ -6,6 +7,13 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Torvex"));
+    QApplication::setApplicationVersion(QStringLiteral("1.1.2"));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Torvex 1.1.2"));
+    Q_INIT_RESOURCE(torvex);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/torvex/torvex.svg")));
+
+    // The platform outlives the windows: its help window closes with them.
     torvex::gui::SystemPlatform platform;
     torvex::gui::Program program(platform.services());
     program.mainWindow()->show();

@@ -84,7 +84,14 @@ private:
     void buildPages();
     void applyUnitSystem(bool usUnits);
     void applyLanguageCommand(int offset);
+    void addPage(QWidget* page);
+    void addContextHelpKey(QWidget* window);
+    void showContextHelpFrom(QWidget* window);
+    void showEvent(QShowEvent* event) override;
 
+    // Stand-ins when the platform gives no error handler or help viewer.
+    std::unique_ptr<ErrorReporter> m_ownErrors;
+    std::unique_ptr<HelpViewer> m_ownHelp;
     PlatformServices m_services;
     ProgramState m_state;
     std::unique_ptr<DecimalKeyFilter> m_keyFilter;
@@ -109,6 +116,8 @@ private:
     QAction* m_inchFootAwg = nullptr;
     QAction* m_mmCm = nullptr;
     QAction* m_help = nullptr;
+    QStatusBar* m_statusBar = nullptr;
+    bool m_placed = false; // centred on the screen at its first showing
 };
 
 } // namespace torvex::gui

@@ -21,6 +21,7 @@ public:
     ~Program();
 
     TForm1* mainWindow() const { return m_main.get(); }
+    TAboutBox* about() const { return m_about.get(); }
     TForm2* resonance() const { return m_resonance.get(); }
     TForm3* alPermeability() const { return m_alPermeability.get(); }
     TForm4* copper() const { return m_copper.get(); }
@@ -28,6 +29,7 @@ public:
 
 private:
     std::unique_ptr<TForm1> m_main;
+    std::unique_ptr<TAboutBox> m_about;
     std::unique_ptr<TForm2> m_resonance;
     std::unique_ptr<TForm3> m_alPermeability;
     std::unique_ptr<TForm4> m_copper;

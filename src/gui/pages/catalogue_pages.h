@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pages/catalogue_layout.h"
 #include "pages/page.h"
 
 namespace torvex::gui {
@@ -12,6 +13,9 @@ public:
     void ComboBox1Change();
     void recompute() override { ComboBox1Change(); }
     void applyUnits(bool usUnits) override;
+
+private:
+    CatalogueControls m_ui;
 };
 
 // TabSheet2: AMIDON ferrite FT cores.
@@ -22,6 +26,9 @@ public:
     void ComboBox5Change();
     void recompute() override { ComboBox5Change(); }
     void applyUnits(bool usUnits) override;
+
+private:
+    CatalogueControls m_ui;
 };
 
 // TabSheet3: EPCOS SIFERRIT R cores.
@@ -32,6 +39,9 @@ public:
     void ComboBox3Change();
     void recompute() override { ComboBox3Change(); }
     void applyUnits(bool usUnits) override;
+
+private:
+    CatalogueControls m_ui;
 };
 
 // TabSheet6: Ferroxcube ring cores.
@@ -42,6 +52,9 @@ public:
     void ComboBox16Change();
     void recompute() override { ComboBox16Change(); }
     void applyUnits(bool usUnits) override;
+
+private:
+    CatalogueControls m_ui;
 };
 
 } // namespace torvex::gui

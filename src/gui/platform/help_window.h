@@ -9,10 +9,11 @@ class QWidget;
 namespace torvex::gui {
 
 // A non-modal help window of our own. The help files are HTML files in the
-// program's folder with one anchor per context number ("context-41").
+// program's folder with one anchor per context number ("context-41"). A file
+// that cannot be read is reported through `errors` (a message box when null).
 class HelpWindow : public HelpViewer {
 public:
-    HelpWindow();
+    explicit HelpWindow(ErrorReporter* errors = nullptr);
     ~HelpWindow() override;
     void showContents(const QString& helpFile) override;
     void showContext(const QString& helpFile, int context) override;
@@ -23,6 +24,9 @@ public:
 
 private:
     bool open(const QString& helpFile, const QString& anchor);
+    void followLink(const QUrl& url);
+    void reportMissing(const QString& helpFile);
+    ErrorReporter* m_errors = nullptr;
     QPointer<QWidget> m_window;
     QTextBrowser* m_browser = nullptr;
     QString m_file;

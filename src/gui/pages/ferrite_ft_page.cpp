@@ -1,0 +1,107 @@
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "catalogue/ferrite_ft.h"
+#include "pages/catalogue_pages.h"
+
+namespace torvex::gui {
+
+namespace {
+
+constexpr CatalogueNames kNames{
+    .sizes = {"ComboBox5", 405, 18, 2},     // FT50
+    .materials = {"ComboBox6", 406, 12, 0}, // 43
+    .dash = "Label164",
+    .dimensions = {{{{"Label124", 124}, "Label118", {"Label127"}},
+                    {{"Label125", 125}, "Label119", {"Label128"}},
+                    {{"Label126", 0, "h"}, "Label120", {"Label129"}}}},
+    // The maker's unit; numerically the same as nH/N².
+    .al = {{"Label130", 0, "AL ="}, "Label121", {"Label131", 0, " mH/(1000 N)²"}},
+    .mu = {{"Label226", 0, " µi = "}, "Label227", {}},
+    .inductance = {{"Label133", 133}, "Edit17", "ComboBox12"},
+    .frequency = {{"Label142", 142}, "Edit18", "ComboBox13"},
+    .turns = {{"Label134", 134}, "Label123", {}},
+    .wireLength = {{"Label137", 137}, "Label135", {"Label139"}},
+    .wireDiameter = {{"Label138", 138}, "Label136", {"Label140"}},
+    .wireHash = "Label242",
+    .xlArrow = {"Label144", 0, "=>"},
+    .xlCaption = {"Label145", 0, "XL ="},
+    .xl = "Label141",
+    .xlPrefix = "Label132",
+    .xlOhm = "Label146",
+    .group = {"GroupBox6", 306},
+    .turnsCaption = {"Label149", 0, "N"},
+    .turnsField = "Edit19",
+    .l2 = "Label147",
+    .l2Unit = "Label150",
+    .xl2Caption = {"Label152", 0, "XL = "},
+    .xl2 = "Label148",
+    .xl2Prefix = "Label143",
+    .xl2Ohm = "Label151",
+    .footer = {"Label76", 76},
+};
+
+// The three ranges of a material: value field over its caption.
+struct RangeColumn {
+    const char* value;
+    Caption caption;
+    std::string_view FtMaterial::*range;
+};
+constexpr RangeColumn kRanges[] = {
+    {"Label111", {"Label115", 115}, &FtMaterial::resonant},
+    {"Label112", {"Label116", 116}, &FtMaterial::wideBand},
+    {"Label113", {"Label117", 117}, &FtMaterial::choke},
+};
+
+// The widest text of a column of the material table, so that each field is
+// just wide enough for its own ranges.
+QString WidestRange(std::string_view FtMaterial::*range, const QFontMetrics& metrics) {
+    QString widest;
+    for (const FtMaterial& material : FtMaterialTable) {
+        const QString text = QString::fromUtf8((material.*range).data(), qsizetype((material.*range).size()));
+        if (metrics.horizontalAdvance(text) > metrics.horizontalAdvance(widest))
+            widest = text;
+    }
+    return widest;
+}
+
+} // namespace
+
+FerriteFtPage::FerriteFtPage(MainContext& context, QWidget* parent)
+    : CataloguePage(context, "TabSheet2", 262, 42, parent),
+      m_ui(BuildCataloguePage(this, context, kNames, ListTexts(FtSizeTable), ListTexts(FtMaterialTable),
+                              [this] { ComboBox5Change(); })) {
+    m_ui.selectionRow->addStretch(1);
+
+    auto* ranges = new QGridLayout;
+    ranges->setHorizontalSpacing(4);
+    ranges->setVerticalSpacing(2);
+    QLabel* title = MakeCaption(this, {"Label114", 114});
+    title->setAlignment(Qt::AlignCenter);
+    ranges->addWidget(title, 0, 0, 1, 3);
+    for (int i = 0; i < 3; ++i) {
+        const QString widest = WidestRange(kRanges[i].range, fontMetrics());
+        ranges->addWidget(MakeValueField(this, kRanges[i].value, widest, Qt::AlignCenter), 1, i);
+        QLabel* caption = MakeCaption(this, kRanges[i].caption);
+        caption->setAlignment(Qt::AlignCenter);
+        ranges->addWidget(caption, 2, i);
+    }
+    // One line under the ranges: the material's data stay readable above it.
+    ranges->addWidget(MakeNotAvailableMessage(this, "Label122", 122, false), 3, 0, 1, 3);
+    m_ui.coreExtras->addLayout(ranges);
+    m_ui.coreExtras->addStretch(1);
+}
+
+void FerriteFtPage::ComboBox5Change() {
+    apply(RecomputeFerriteFt(m_ui.selection(), m_ui.fields(), environment()));
+}
+
+void FerriteFtPage::applyUnits(bool usUnits) {
+    m_ui.setUnitLabels(usUnits);
+    ComboBox5Change();
+}
+
+} // namespace torvex::gui

@@ -1,0 +1,73 @@
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "catalogue/ferroxcube.h"
+#include "pages/catalogue_pages.h"
+
+namespace torvex::gui {
+
+namespace {
+
+constexpr CatalogueNames kNames{
+    .sizes = {"ComboBox16", 416, 16, 39},    // "TN 10/6/4"
+    .materials = {"ComboBox17", 417, 16, 1}, // 3C11
+    .dimensions = {{{{"Label192", 192}, "Label181", {"Label193"}},
+                    {{"Label194", 194}, "Label182", {"Label195"}},
+                    {{"Label196", 0, "h"}, "Label183", {"Label197"}}}},
+    .al = {{"Label189", 0, "AL = "}, "Label187", {"Label190", 0, " nH/N²"}},
+    .mu = {{"Label191", 0, " µi = "}, "Label184", {}},
+    .inductance = {{"Label198", 198}, "Edit24", "ComboBox18"},
+    .frequency = {{"Label208", 208}, "Edit25", "ComboBox19"},
+    .turns = {{"Label200", 200}, "Label199", {}},
+    .wireLength = {{"Label202", 202}, "Label201", {"Label203"}},
+    .wireDiameter = {{"Label205", 205}, "Label204", {"Label206"}},
+    .wireHash = "Label244",
+    .xlArrow = {"Label209", 0, "=>"},
+    .xlCaption = {"Label210", 0, "XL ="},
+    .xl = "Label211",
+    .xlPrefix = "Label213",
+    .xlOhm = "Label212",
+    .group = {"GroupBox8", 308},
+    .turnsCaption = {"Label214", 0, "N"},
+    .turnsField = "Edit26",
+    .l2 = "Label216",
+    .l2Unit = "Label215",
+    .xl2Caption = {"Label218", 0, "XL = "},
+    .xl2 = "Label217",
+    .xl2Prefix = "Label220",
+    .xl2Ohm = "Label219",
+    .footer = {"Label180", 180},
+};
+
+} // namespace
+
+FerroxcubePage::FerroxcubePage(MainContext& context, QWidget* parent)
+    : CataloguePage(context, "TabSheet6", 266, 44, parent),
+      m_ui(BuildCataloguePage(this, context, kNames, ListTexts(FerroxcubeSizeTable),
+                              ListTexts(FerroxcubeMaterialTable), [this] { ComboBox16Change(); })) {
+    QLabel* notAvailable = MakeNotAvailableMessage(this, "Label207", 207, true);
+    notAvailable->setFixedWidth(150);
+    m_ui.selectionRow->addWidget(notAvailable);
+    m_ui.selectionRow->addStretch(1);
+
+    // The material's colour code: a square of two halves.
+    auto* colour = new QVBoxLayout;
+    colour->setSpacing(0);
+    colour->addWidget(MakeCaption(this, {"Label188", 188}), 0, Qt::AlignHCenter);
+    colour->addSpacing(2);
+    colour->addWidget(MakeColourPatch(this, "Label185", "Label186"), 0, Qt::AlignHCenter);
+    m_ui.coreExtras->addLayout(colour);
+    m_ui.coreExtras->addStretch(1);
+}
+
+void FerroxcubePage::ComboBox16Change() {
+    apply(RecomputeFerroxcube(m_ui.selection(), m_ui.fields(), environment()));
+}
+
+void FerroxcubePage::applyUnits(bool usUnits) {
+    m_ui.setUnitLabels(usUnits);
+    ComboBox16Change();
+}
+
+} // namespace torvex::gui

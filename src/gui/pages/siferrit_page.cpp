@@ -1,0 +1,114 @@
+#include <QFontMetrics>
+#include <QLabel>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "catalogue/siferrit.h"
+#include "pages/catalogue_pages.h"
+#include "widgets/colours.h"
+#include "widgets/make.h"
+
+namespace torvex::gui {
+
+namespace {
+
+constexpr CatalogueNames kNames{
+    .sizes = {"ComboBox3", 403, 16, 3},    // R10
+    .materials = {"ComboBox4", 404, 0, 1}, // N30
+    .dimensions = {{{{"Label86", 86}, "Label77", {"Label89"}},
+                    {{"Label87", 87}, "Label78", {"Label90"}},
+                    {{"Label88", 0, "h"}, "Label79", {"Label91"}}}},
+    .al = {{"Label68", 0, "AL = "}, "Label65", {"Label69", 0, " nH/N²"}},
+    .mu = {{"Label228", 0, " µi = "}, "Label229", {}},
+    .inductance = {{"Label72", 72}, "Edit11", "ComboBox14"},
+    .frequency = {{"Label93", 93}, "Edit12", "ComboBox15"},
+    .turns = {{"Label73", 73}, "Label66", {}},
+    .wireLength = {{"Label82", 82}, "Label81", {"Label84"}},
+    .wireDiameter = {{"Label83", 83}, "Label80", {"Label85"}},
+    .wireHash = "Label243",
+    .xlArrow = {"Label96", 0, "=>"},
+    .xlCaption = {"Label95", 0, "XL ="},
+    .xl = "Label92",
+    .xlPrefix = "Label94",
+    .xlOhm = "Label101",
+    .group = {"GroupBox5", 305},
+    .turnsCaption = {"Label97", 0, "N"},
+    .turnsField = "Edit13",
+    .l2 = "Label98",
+    .l2Unit = "Label99",
+    .xl2Caption = {"Label103", 0, "XL ="},
+    .xl2 = "Label100",
+    .xl2Prefix = "Label71",
+    .xl2Ohm = "Label102",
+    .footer = {"Label74", 74},
+};
+
+// The recompute shows an ordering code in 14 pt and the not-available
+// sentence in 10 pt; the field is sized for the longer code on one line and
+// for the sentence on two.
+constexpr int kCodePoints = 14;
+constexpr int kMessagePoints = 10;
+const QString kWidestCode = QStringLiteral("B64290-K632-X830");
+
+QFont BoldFont(const QFont& base, int points) {
+    QFont font = base;
+    font.setBold(true);
+    font.setPointSize(points);
+    return font;
+}
+
+QLabel* MakeOrderingCode(QWidget* parent) {
+    auto* code = make<QLabel>(parent, "Label67");
+    setBackground(code, kCodeBlue);
+    setTextColour(code, Qt::white);
+    code->setAlignment(Qt::AlignCenter);
+    code->setWordWrap(true);
+    code->setFont(BoldFont(code->font(), kCodePoints));
+    const QFontMetrics codeMetrics(BoldFont(code->font(), kCodePoints));
+    const QFontMetrics messageMetrics(BoldFont(code->font(), kMessagePoints));
+    code->setFixedWidth(std::max(193, codeMetrics.horizontalAdvance(kWidestCode) + 12));
+    code->setMinimumHeight(std::max({22, codeMetrics.height() + 4, 2 * messageMetrics.lineSpacing() + 4}));
+    return code;
+}
+
+} // namespace
+
+SiferritPage::SiferritPage(MainContext& context, QWidget* parent)
+    : CataloguePage(context, "TabSheet3", 263, 43, parent),
+      m_ui(BuildCataloguePage(this, context, kNames, ListTexts(SiferritSizeTable),
+                              ListTexts(SiferritMaterialTable), [this] { ComboBox3Change(); })) {
+    m_ui.selectionRow->addStretch(1);
+
+    // The maker's ordering code (or why there is none), and what the
+    // material is made for.
+    auto* extras = m_ui.coreExtras;
+    extras->setSpacing(2);
+    extras->addWidget(MakeCaption(this, {"Label70", 70}));
+    QLabel* code = MakeOrderingCode(this);
+    extras->addWidget(code);
+    extras->addSpacing(4);
+    extras->addWidget(MakeCaption(this, {"Label156", 156}));
+    QLabel* application = MakeValueField(this, "Label154", QStringLiteral("Broadband Transformer"), Qt::AlignCenter);
+    application->setFixedWidth(code->minimumWidth());
+    extras->addWidget(application);
+    QLabel* range = make<QLabel>(this, "Label155");
+    setBackground(range, kRangeGrey);
+    setTextColour(range, Qt::white);
+    range->setFont(BoldFont(range->font(), range->font().pointSize()));
+    range->setAlignment(Qt::AlignCenter);
+    range->setFixedWidth(code->minimumWidth());
+    range->setMargin(1);
+    extras->addWidget(range);
+    extras->addStretch(1);
+}
+
+void SiferritPage::ComboBox3Change() {
+    apply(RecomputeSiferrit(m_ui.selection(), m_ui.fields(), environment()));
+}
+
+void SiferritPage::applyUnits(bool usUnits) {
+    m_ui.setUnitLabels(usUnits);
+    ComboBox3Change();
+}
+
+} // namespace torvex::gui

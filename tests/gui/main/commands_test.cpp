@@ -1,0 +1,165 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include "started_program.h"
+#include "support/ui_helpers.h"
+
+using namespace torvex;
+using test::StartedProgram;
+
+namespace {
+QPair<QString, int> opened(const QString& file, int context) {
+    return qMakePair(StartedProgram::kFolder + file, context);
+}
+} // namespace
+
+class CommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void unitCommandsSwitchAndAlwaysRunInFull();
+    void helpFollowsTheLanguage();
+    void contextHelp_data();
+    void contextHelp();
+    void keyFilter_data();
+    void keyFilter();
+    void closingTheMainWindowEndsTheProgram();
+};
+
+void CommandsTest::unitCommandsSwitchAndAlwaysRunInFull() {
+    StartedProgram p(1031, QStringLiteral(","));
+    QWidget* copper = p.find("TForm4");
+    auto* wire = p.find<QComboBox>("ComboBox21");
+    auto* conductorLength = p.find<QLineEdit>("Edit23");
+    auto* copperLength = copper->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+    QVERIFY(wire && conductorLength && copperLength);
+
+    p.action("inchfootAWG1")->trigger();
+    QVERIFY(p.action("inchfootAWG1")->isChecked());
+    QVERIFY(!p.action("mmcm1")->isChecked());
+    QVERIFY(p.main()->state().usUnits);
+    QCOMPARE(test::labelText(p.main(), "Label10"), QStringLiteral(" in"));
+    QVERIFY(!p.find("Label240")->isHidden());
+    QCOMPARE(wire->count(), 44);
+    QCOMPARE(wire->currentText(), QStringLiteral("20"));
+    QCOMPARE(test::labelText(copper, "Label7"), QStringLiteral(" AWG"));
+
+    p.action("mmcm1")->trigger();
+    QVERIFY(!p.action("inchfootAWG1")->isChecked());
+    QVERIFY(p.action("mmcm1")->isChecked());
+    QCOMPARE(test::labelText(p.main(), "Label10"), QStringLiteral(" mm"));
+    QVERIFY(p.find("Label240")->isHidden());
+    QCOMPARE(test::labelText(copper, "Label7"), QStringLiteral(" mm"));
+
+    // Choosing the system already shown still clears both length inputs.
+    test::retype(conductorLength, QStringLiteral("5"));
+    test::retype(copperLength, QStringLiteral("3"));
+    p.action("mmcm1")->trigger();
+    QCOMPARE(conductorLength->text(), QString());
+    QCOMPARE(copperLength->text(), QString());
+    QVERIFY(p.action("mmcm1")->isChecked());
+    QCOMPARE(p.errors.messages, QStringList());
+}
+
+void CommandsTest::helpFollowsTheLanguage() {
+    StartedProgram p(3079, QStringLiteral(","));
+    p.action("Help1")->trigger();
+    p.action("English1")->trigger();
+    QCOMPARE(p.main()->helpFile(), StartedProgram::kFolder + QStringLiteral("torvex11_e.hlp"));
+    p.find<QToolButton>("ToolButton6")->click();
+    p.action("Deutsch1")->trigger();
+    p.action("Help1")->trigger();
+    QCOMPARE(p.help.opened, (QList<QPair<QString, int>>{opened("torvex11_d.hlp", -1), opened("torvex11_e.hlp", -1),
+                                                        opened("torvex11_d.hlp", -1)}));
+}
+
+void CommandsTest::contextHelp_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("page"); // of the main window
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("context");
+
+    QTest::newRow("iron powder") << "TForm1" << 0 << "ComboBox2" << 41;
+    QTest::newRow("ferrite FT") << "TForm1" << 1 << "ComboBox5" << 42;
+    QTest::newRow("SIFERRIT") << "TForm1" << 2 << "ComboBox3" << 43;
+    QTest::newRow("Ferroxcube") << "TForm1" << 3 << "ComboBox16" << 44;
+    QTest::newRow("unknown cores") << "TForm1" << 4 << "Edit4" << 45;
+    QTest::newRow("air cores") << "TForm1" << 5 << "Edit8" << 46;
+    QTest::newRow("tab bar stands for its page") << "TForm1" << 2 << "qt_tabwidget_tabbar" << 43;
+    QTest::newRow("AL and permeability") << "TForm3" << -1 << "Edit1" << 50;
+    QTest::newRow("resonant circuit") << "TForm2" << -1 << "Edit1" << 51;
+    QTest::newRow("copper resistance") << "TForm4" << -1 << "Edit1" << 52;
+    QTest::newRow("metric conversion") << "TForm5" << -1 << "Edit1" << 53;
+}
+
+void CommandsTest::contextHelp() {
+    QFETCH(QString, window);
+    QFETCH(int, page);
+    QFETCH(QString, focus);
+    QFETCH(int, context);
+    for (int language : {1031, 2057}) {
+        StartedProgram p(language, QStringLiteral("."));
+        QWidget* w = p.find(window.toLatin1().constData());
+        QVERIFY(w);
+        if (page >= 0)
+            p.find<QTabWidget>("PageControl1")->setCurrentIndex(page);
+        w->show();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QWidget* field = w->findChild<QWidget*>(focus);
+        QVERIFY(field);
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_F1);
+        const QString file = language == 1031 ? QStringLiteral("torvex11_d.hlp") : QStringLiteral("torvex11_e.hlp");
+        QCOMPARE(p.help.opened, (QList<QPair<QString, int>>{opened(file, context)}));
+    }
+}
+
+void CommandsTest::keyFilter_data() {
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("comma locale, point typed") << "," << "1.5" << "1,5";
+    QTest::newRow("comma locale, comma typed") << "," << "1,5" << "1,5";
+    QTest::newRow("point locale, comma typed") << "." << "1,5" << "1.5";
+    QTest::newRow("letters pass") << "." << "a,b" << "a.b";
+}
+
+void CommandsTest::keyFilter() {
+    QFETCH(QString, separator);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    StartedProgram p(1031, separator);
+    auto* inductance = p.find<QLineEdit>("Edit1");
+    QVERIFY(inductance);
+    test::retype(inductance, typed);
+    QCOMPARE(inductance->text(), shown);
+
+    // Pasted text is taken as it is.
+    QApplication::clipboard()->setText(typed);
+    inductance->clear();
+    inductance->paste();
+    QCOMPARE(inductance->text(), typed);
+}
+
+void CommandsTest::closingTheMainWindowEndsTheProgram() {
+    StartedProgram p(1031, QStringLiteral(","));
+    p.main()->show();
+    p.action("Schwingkreis1")->trigger();
+    p.action("RCu1")->trigger();
+    QVERIFY(p.find("TForm2")->isVisible());
+
+    QVERIFY(p.main()->close());
+    QCOMPARE(p.help.closed, 1);
+    for (QWidget* w : p.main()->windows())
+        QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+}
+
+QTEST_MAIN(CommandsTest)
+#include "commands_test.moc"
