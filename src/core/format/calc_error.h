@@ -12,10 +12,11 @@ public:
     enum class Kind { Conversion, FloatingPoint };
 
     CalcError(Kind kind, std::string message)
-        : std::runtime_error(std::move(message)), m_kind(kind) {}
+        : std::runtime_error(message), m_kind(kind), m_message(std::move(message)) {}
 
     Kind kind() const noexcept { return m_kind; }
-    std::string message() const { return what(); }
+    // The whole message; what() would end at a NUL inside a typed text.
+    const std::string& message() const noexcept { return m_message; }
 
     // "'<text>' ist kein gültiger Fließkommawert"
     static CalcError conversion(std::string_view offendingText);
@@ -24,6 +25,7 @@ public:
 
 private:
     Kind m_kind;
+    std::string m_message;
 };
 
 } // namespace torvex

@@ -76,7 +76,10 @@ void OutputWriter::apply(const torvex::Outcome& outcome) {
         }
     }
     if (outcome.error && m_errors)
-        m_errors->showError(QString::fromUtf8(outcome.error->what()));
+    {
+        const std::string& message = outcome.error->message();
+        m_errors->showError(QString::fromUtf8(message.data(), qsizetype(message.size())));
+    }
 }
 
 } // namespace torvex::gui

@@ -91,6 +91,18 @@ TEST(ReadNumberFieldTest, RejectsEverythingElseWithTheTextInTheMessage)
     }
 }
 
+TEST(ReadNumberFieldTest, MessageQuotesTheWholeTextEvenPastANul)
+{
+    // A pasted text can hold a NUL; the message must still quote all of it.
+    const std::string text("1\0" "5", 3);
+    try {
+        ReadNumberField(text, ",");
+        FAIL() << "no error";
+    } catch (const CalcError& e) {
+        EXPECT_EQ(e.message(), "'" + text + "' ist kein gültiger Fließkommawert");
+    }
+}
+
 TEST(ReadNumberFieldTest, LongDigitRunsStayFast)
 {
     const std::string run(100000, '3');
