@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <memory>
 #include "platform/platform.h"
 
@@ -16,5 +17,12 @@ private:
     std::unique_ptr<ErrorReporter> m_errors;
     std::unique_ptr<HelpViewer> m_help;
 };
+
+// The folder that holds the help files of a program in `programFolder`
+// (both with a trailing "/"): the program's own folder (a build tree, or an
+// unpacked copy), else ../share/torvex/ beside it (the installed layout,
+// <prefix>/bin and <prefix>/share/torvex). When neither holds a help file the
+// program's own folder is returned, so a missing file is reported there.
+QString FindHelpFolder(const QString& programFolder);
 
 } // namespace torvex::gui

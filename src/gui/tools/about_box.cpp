@@ -85,7 +85,7 @@ TAboutBox::TAboutBox(MainContext& context)
     copyright->setWordWrap(true);
 
     auto* comments = make<QLabel>(panel, "Comments");
-    comments->setText(QStringLiteral("1999 – 2026"));
+    comments->setText(QStringLiteral("2026"));
     comments->setAlignment(Qt::AlignCenter);
 
     auto* german = makeImage<ClickableImage>(panel, "Image1", 358, QStringLiteral(":/about/flag_german.svg"), {32, 32});

@@ -47,8 +47,8 @@ TEST(TextTable, Samples) {
         {353, kGermanOffset, " AL und µi ermitteln"},
         {357, kGermanOffset, "Torvex 1.1.2"},
         {357, kEnglishOffset, "Torvex 1.1.2"},
-        {256, kGermanOffset, "© 2026 Die Torvex-Entwickler. Freie Software für Funkamateure."},
-        {256, kEnglishOffset, "© 2026 The Torvex developers. Free software for radio amateurs."},
+        {256, kGermanOffset, "© 2026 Die Torvex-Entwickler\nFreie Software für Funkamateure"},
+        {256, kEnglishOffset, "© 2026 The Torvex developers\nFree software for radio amateurs"},
         // Hints: tooltip | status line.
         {702, kGermanOffset, "+ Anschlusslänge | Nicht die Anschlusslänge vergessen!"},
         {705, kEnglishOffset, "single layered"},

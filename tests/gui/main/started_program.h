@@ -6,6 +6,7 @@
 #include "mainwindow.h"
 #include "program.h"
 #include "support/recorders.h"
+#include "widgets/hint_style.h"
 
 namespace torvex::test {
 
@@ -15,6 +16,8 @@ struct StartedProgram {
     static inline const QString kFolder = QStringLiteral("/opt/torvex/");
 
     StartedProgram(int languageId, const QString& separator) {
+        // As the program's start does, before any window exists.
+        gui::InstallHintStyle();
         gui::PlatformServices services;
         services.userLanguageId = languageId;
         services.decimalSeparator = separator;
