@@ -8,11 +8,9 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QProxyStyle>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
-#include <QStyleFactory>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -29,6 +27,7 @@
 #include "tools/tool_windows.h"
 #include "widgets/colours.h"
 #include "widgets/decimal_key_filter.h"
+#include "widgets/hint_style.h"
 #include "widgets/hints.h"
 #include "widgets/language.h"
 #include "widgets/make.h"
@@ -40,33 +39,12 @@ namespace torvex::gui {
 
 namespace {
 
-constexpr int kToolTipDelayMs = 10;
 constexpr QSize kToolImageSize{25, 25};
 constexpr int kToolBarHeight = 38;
 constexpr int kSeparatorWidth = 8;
 
 const QString kGermanHelp = QStringLiteral("torvex11_d.hlp");
 const QString kEnglishHelp = QStringLiteral("torvex11_e.hlp");
-
-// The desktop's own style with one change: tooltips appear after 10 ms.
-class ToolTipDelayStyle : public QProxyStyle {
-public:
-    using QProxyStyle::QProxyStyle;
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* returnData) const override {
-        if (hint == SH_ToolTip_WakeUpDelay)
-            return kToolTipDelayMs;
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-};
-
-void installToolTipDelay() {
-    QStyle* current = QApplication::style();
-    if (dynamic_cast<ToolTipDelayStyle*>(current))
-        return; // an earlier main window of this process did it
-    // A fresh instance of the style in use, so the look stays the same.
-    QApplication::setStyle(new ToolTipDelayStyle(QStyleFactory::create(current->name())));
-}
 
 QString text(int id, int offset = 0) {
     const std::string_view t = torvex::LoadText(id, offset);
@@ -88,6 +66,42 @@ QMenu* addSubmenu(QMenuBar* bar, const char* name, int tag, const QString& capti
 
 } // namespace
 
+// The platform's error handler, as the pages and tool windows see it. A menu
+// command recomputes many calculators, each of which may fail on a text the
+// user left behind; the command is one action of the user and shows one
+// message at most, the first, while every calculator still runs.
+class TForm1::CommandErrors : public ErrorReporter {
+public:
+    explicit CommandErrors(ErrorReporter* platform) : m_platform(platform) {}
+
+    void showError(const QString& message) override {
+        if (m_depth > 0 && m_reported)
+            return;
+        m_reported = true;
+        m_platform->showError(message);
+    }
+
+    // Marks one command while it lives; commands may nest.
+    class Command {
+    public:
+        explicit Command(CommandErrors& errors) : m_errors(errors) {
+            if (m_errors.m_depth++ == 0)
+                m_errors.m_reported = false;
+        }
+        ~Command() { --m_errors.m_depth; }
+        Command(const Command&) = delete;
+        Command& operator=(const Command&) = delete;
+
+    private:
+        CommandErrors& m_errors;
+    };
+
+private:
+    ErrorReporter* m_platform;
+    int m_depth = 0;
+    bool m_reported = false;
+};
+
 TForm1::TForm1(const PlatformServices& services)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
@@ -98,6 +112,7 @@ TForm1::TForm1(const PlatformServices& services)
         m_ownErrors = std::make_unique<MessageBoxReporter>();
         m_services.errors = m_ownErrors.get();
     }
+    m_commandErrors = std::make_unique<CommandErrors>(m_services.errors);
     if (!m_services.help) {
         m_ownHelp = std::make_unique<HelpWindow>(m_services.errors);
         m_services.help = m_ownHelp.get();
@@ -124,6 +139,8 @@ TForm1::TForm1(const PlatformServices& services)
 }
 
 TForm1::~TForm1() = default;
+
+ErrorReporter& TForm1::errors() { return *m_commandErrors; }
 
 void TForm1::buildMenu() {
     auto* bar = make<QMenuBar>(this, "MainMenu1");
@@ -238,8 +255,10 @@ void TForm1::addPage(QWidget* page) {
 }
 
 void TForm1::FormCreate() {
-    // 1. Hints everywhere, with a short delay before the first tooltip.
-    installToolTipDelay();
+    // 1. Hints everywhere, with a short delay before the first tooltip. The
+    //    program's start installs the hint style before any window; this
+    //    covers a main window built without it.
+    InstallHintStyle();
     // 2. The default selections were made by the pages as they were built,
     //    without recomputing.
     // 3. The status line follows the hint under the mouse.
@@ -316,6 +335,7 @@ void TForm1::Deutsch1Click() { applyLanguageCommand(torvex::kGermanOffset); }
 void TForm1::English1Click() { applyLanguageCommand(torvex::kEnglishOffset); }
 
 void TForm1::applyLanguageCommand(int offset) {
+    const CommandErrors::Command once(*m_commandErrors);
     ApplyLanguage(windows(), offset);
     m_deutsch->setChecked(offset == torvex::kGermanOffset);
     m_english->setChecked(offset == torvex::kEnglishOffset);
@@ -345,6 +365,7 @@ void TForm1::mmcm1Click() {
 }
 
 void TForm1::applyUnitSystem(bool usUnits) {
+    const CommandErrors::Command once(*m_commandErrors);
     for (CataloguePage* page : std::initializer_list<CataloguePage*>{m_ironPage, m_ferritePage, m_siferritPage,
                                                                       m_ferroxcubePage})
         page->applyUnits(usUnits);

@@ -35,7 +35,7 @@ public:
 
     // MainContext
     const ProgramState& state() const override { return m_state; }
-    ErrorReporter& errors() override { return *m_services.errors; }
+    ErrorReporter& errors() override;
     DecimalKeyFilter& keyFilter() override { return *m_keyFilter; }
     QWidget* alPermeabilityWindow() const override;
     void registerWindow(QWidget* window) override;
@@ -93,6 +93,9 @@ private:
     std::unique_ptr<ErrorReporter> m_ownErrors;
     std::unique_ptr<HelpViewer> m_ownHelp;
     PlatformServices m_services;
+    // What the pages and tool windows report to (see mainwindow.cpp).
+    class CommandErrors;
+    std::unique_ptr<CommandErrors> m_commandErrors;
     ProgramState m_state;
     std::unique_ptr<DecimalKeyFilter> m_keyFilter;
     HintTracker* m_hintTracker = nullptr;

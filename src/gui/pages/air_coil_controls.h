@@ -16,6 +16,7 @@
 #include "text/text_table.h"
 #include "widgets/colours.h"
 #include "widgets/make.h"
+#include "widgets/result_label.h"
 
 namespace torvex::gui::aircore {
 
@@ -61,7 +62,7 @@ inline QLabel* gaugeMark(QWidget* parent, const char* name) {
 
 // A white, framed result field, wide enough for `widest`.
 inline QLabel* resultLabel(QWidget* parent, const char* name, const char* widest) {
-    auto* label = make<QLabel>(parent, name);
+    auto* label = make<ResultLabel>(parent, name);
     setBackground(label, kResultWhite);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -17,6 +17,7 @@
 #include "widgets/decimal_key_filter.h"
 #include "widgets/hints.h"
 #include "widgets/make.h"
+#include "widgets/result_label.h"
 
 namespace torvex::gui {
 
@@ -107,7 +108,7 @@ QLabel* MakeCaption(QWidget* parent, const Caption& caption) {
 }
 
 QLabel* MakeValueField(QWidget* parent, const char* name, const QString& widest, Qt::Alignment alignment) {
-    auto* label = make<QLabel>(parent, name);
+    auto* label = make<ResultLabel>(parent, name);
     setBackground(label, kResultWhite);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setAlignment(alignment);

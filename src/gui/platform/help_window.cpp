@@ -22,6 +22,15 @@ bool insideFolder(const QString& path, const QString& folder) {
     return !file.isEmpty() && !root.isEmpty() && file.startsWith(root + QLatin1Char('/'));
 }
 
+// True when `path` is one of the program's own help files: a ".hlp" file
+// that lies in `folder` itself, also after symbolic links are resolved.
+bool isHelpFile(const QString& path, const QString& folder) {
+    const QFileInfo file(QFileInfo(path).canonicalFilePath());
+    const QString root = QFileInfo(folder).canonicalFilePath();
+    return !root.isEmpty() && file.isFile() && file.absolutePath() == root &&
+           file.suffix().compare(QLatin1String("hlp"), Qt::CaseInsensitive) == 0;
+}
+
 // Shows one help file. Pictures and style sheets come only from the help
 // file's own folder; nothing is ever fetched from elsewhere.
 class HelpBrowser : public QTextBrowser {
@@ -120,8 +129,9 @@ void HelpWindow::followLink(const QUrl& url) {
         return;
     }
     const QUrl resolved = QUrl::fromLocalFile(m_file).resolved(url);
-    // Only other pages of the help itself are followed.
-    if (resolved.isLocalFile() && insideFolder(resolved.toLocalFile(), QFileInfo(m_file).absolutePath()))
+    // Only the help's own files are followed: no other file, not even one
+    // beside them, is ever shown as a help page.
+    if (resolved.isLocalFile() && isHelpFile(resolved.toLocalFile(), QFileInfo(m_file).absolutePath()))
         open(resolved.toLocalFile(), resolved.fragment());
 }
 

@@ -11,6 +11,7 @@
 #include "widgets/colours.h"
 #include "widgets/decimal_key_filter.h"
 #include "widgets/make.h"
+#include "widgets/result_label.h"
 
 namespace torvex::gui {
 
@@ -28,7 +29,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text) {
 
 QLabel* makeResult(QWidget* parent, const char* name, const QString& widest,
                    const QColor& background = kResultWhite) {
-    auto* label = make<QLabel>(parent, name);
+    auto* label = make<ResultLabel>(parent, name);
     setBackground(label, background);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

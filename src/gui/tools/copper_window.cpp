@@ -11,6 +11,7 @@
 #include "widgets/colours.h"
 #include "widgets/decimal_key_filter.h"
 #include "widgets/make.h"
+#include "widgets/result_label.h"
 
 namespace torvex::gui {
 
@@ -68,7 +69,7 @@ void TForm4::createControls() {
     // Result: number, prefix and ohm sign standing together after it.
     auto* arrow = makeLabel(this, "Label8", QStringLiteral("=>"));
     auto* resultCaption = makeLabel(this, "Label5", QString(), 245);
-    auto* result = makeLabel(this, "Label3", QString());
+    auto* result = make<ResultLabel>(this, "Label3");
     setBackground(result, kResultWhite);
     result->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     result->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -13,6 +13,7 @@
 #include "widgets/colours.h"
 #include "widgets/decimal_key_filter.h"
 #include "widgets/make.h"
+#include "widgets/result_label.h"
 
 namespace torvex::gui {
 
@@ -119,7 +120,7 @@ void TForm2::createRows() {
         addInput(plan.first, m_rows[i].first, m_rows[i].firstUnit);
         addInput(plan.second, m_rows[i].second, m_rows[i].secondUnit);
 
-        auto* result = make<QLabel>(group, plan.result);
+        auto* result = make<ResultLabel>(group, plan.result);
         setBackground(result, kResultWhite);
         result->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         result->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -29,6 +29,7 @@ private slots:
     void keyFilter_data();
     void keyFilter();
     void closingTheMainWindowEndsTheProgram();
+    void aCommandShowsOneMessageAtMost();
 };
 
 void CommandsTest::unitCommandsSwitchAndAlwaysRunInFull() {
@@ -102,6 +103,8 @@ void CommandsTest::contextHelp() {
     QFETCH(int, page);
     QFETCH(QString, focus);
     QFETCH(int, context);
+    const QString german = QStringLiteral("torvex11_d.hlp");
+    const QString english = QStringLiteral("torvex11_e.hlp");
     for (int language : {1031, 2057}) {
         StartedProgram p(language, QStringLiteral("."));
         QWidget* w = p.find(window.toLatin1().constData());
@@ -115,8 +118,15 @@ void CommandsTest::contextHelp() {
         QVERIFY(field);
         field->setFocus();
         QTest::keyClick(field, Qt::Key_F1);
-        const QString file = language == 1031 ? QStringLiteral("torvex11_d.hlp") : QStringLiteral("torvex11_e.hlp");
-        QCOMPARE(p.help.opened, (QList<QPair<QString, int>>{opened(file, context)}));
+        // Then in the other language, switched from the menu: the help
+        // follows the language shown, not the one the program started in.
+        p.action(language == 1031 ? "English1" : "Deutsch1")->trigger();
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_F1);
+        const QList<QPair<QString, int>> expected =
+            language == 1031 ? QList{opened(german, context), opened(english, context)}
+                             : QList{opened(english, context), opened(german, context)};
+        QCOMPARE(p.help.opened, expected);
     }
 }
 
@@ -159,6 +169,46 @@ void CommandsTest::closingTheMainWindowEndsTheProgram() {
     QCOMPARE(p.help.closed, 1);
     for (QWidget* w : p.main()->windows())
         QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+}
+
+// The unit and language commands recompute many calculators. With wrong
+// texts left on several pages each would fail; the user still sees one
+// message per command, the first, and every page is recomputed.
+void CommandsTest::aCommandShowsOneMessageAtMost() {
+    StartedProgram p(1031, QStringLiteral(","));
+    test::retype(p.find("Edit1"), QStringLiteral("-"));
+    test::retype(p.find("Edit17"), QStringLiteral("x"));
+    test::retype(p.find("Edit11"), QStringLiteral("+"));
+    test::retype(p.find("Edit20"), QStringLiteral("a"));
+    test::retype(p.find("Edit24"), QStringLiteral("5"));
+    QCOMPARE(p.errors.messages.size(), 4);
+    const QString metricDa = test::labelText(p.main(), "Label181"); // Ferroxcube, the last page
+
+    const struct {
+        const char* command;
+        QString firstMessage;
+    } commands[] = {
+        {"inchfootAWG1", QStringLiteral("'-' ist kein gültiger Fließkommawert")},
+        {"mmcm1", QStringLiteral("'-' ist kein gültiger Fließkommawert")},
+        // The language command recomputes the straight conductor first, then
+        // the iron-powder page.
+        {"English1", QStringLiteral("'-' ist kein gültiger Fließkommawert")},
+        {"Deutsch1", QStringLiteral("'-' ist kein gültiger Fließkommawert")},
+    };
+    for (const auto& c : commands) {
+        p.errors.messages.clear();
+        p.action(c.command)->trigger();
+        QCOMPARE(p.errors.messages, QStringList{c.firstMessage});
+    }
+    // The Ferroxcube page, after the failing ones, was still recomputed: its
+    // outer diameter is shown in inches.
+    p.action("inchfootAWG1")->trigger();
+    QVERIFY(test::labelText(p.main(), "Label181") != metricDa);
+    // The pages' own recomputes report every failure again.
+    p.errors.messages.clear();
+    test::retype(p.find("Edit11"), QStringLiteral("++"));
+    test::retype(p.find("Edit17"), QStringLiteral("xx"));
+    QCOMPARE(p.errors.messages.size(), 4);
 }
 
 QTEST_MAIN(CommandsTest)

@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -132,7 +133,23 @@ void HelpWindowTest::shippedFilesHaveEveryContext() {
     for (int context : {41, 42, 43, 44, 45, 46, 50, 51, 52, 53}) {
         const QRegularExpression anchor(QStringLiteral("<a name=\"context-%1\"></a>[^<]+</h2>\\s*<p>\\S").arg(context));
         QVERIFY2(html.contains(anchor), qPrintable(QStringLiteral("context %1").arg(context)));
+        QCOMPARE(html.count(QStringLiteral("name=\"context-%1\"").arg(context)), 1);
     }
+
+    // Every link leads to a place in the same file, and nothing is fetched
+    // from elsewhere (the help window would refuse it anyway).
+    QSet<QString> anchors;
+    for (const QRegularExpressionMatch& m : QRegularExpression(QStringLiteral("<a name=\"([^\"]+)\"")).globalMatch(html))
+        anchors << m.captured(1);
+    int links = 0;
+    for (const QRegularExpressionMatch& m : QRegularExpression(QStringLiteral("href=\"([^\"]*)\"")).globalMatch(html)) {
+        const QString target = m.captured(1);
+        QVERIFY2(target.startsWith(QLatin1Char('#')) && anchors.contains(target.mid(1)), qPrintable(target));
+        ++links;
+    }
+    QVERIFY(links >= 10);
+    for (const char* outside : {"src=", "://", "<script", "@import", "url("})
+        QVERIFY2(!html.contains(QLatin1String(outside), Qt::CaseInsensitive), outside);
 }
 
 QTEST_MAIN(HelpWindowTest)
