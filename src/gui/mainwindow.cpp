@@ -303,11 +303,21 @@ void TForm1::registerWindow(QWidget* window) {
         if (w == window)
             return;
     m_windows << window;
+    m_newWindow = window;
     addContextHelpKey(window);
 }
 
 void TForm1::invokeStartLanguage() {
-    if (m_state.languageCode == QLatin1String("07"))
+    const bool german = m_state.languageCode == QLatin1String("07");
+    // A window whose creation ends here is the only one without the start
+    // language: the windows before it carry it and nothing has run since, so
+    // the command would rewrite their texts and results unchanged.
+    if (QWidget* window = m_newWindow.data()) {
+        m_newWindow.clear();
+        ApplyLanguage({window}, german ? torvex::kGermanOffset : torvex::kEnglishOffset);
+        return;
+    }
+    if (german)
         Deutsch1Click();
     else
         English1Click();

@@ -110,6 +110,7 @@ private:
     AirCoilPage* m_airCoilPage = nullptr;
 
     QList<QPointer<QWidget>> m_windows;
+    QPointer<QWidget> m_newWindow; // registered, still without the start language
     QPointer<QWidget> m_about, m_resonance, m_conversion;
     QPointer<TForm3> m_alPermeability;
     QPointer<TForm4> m_copper;

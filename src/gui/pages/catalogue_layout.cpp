@@ -55,14 +55,17 @@ void KeepPlaceWhenHidden(QWidget* w) {
     w->setSizePolicy(policy);
 }
 
-// A yellow pick-only list that is at least as wide as its longest entry.
+// A yellow pick-only list that is at least as wide as its longest entry (the
+// default size policy measures the entries at the first showing; these lists
+// never change). Setting a size policy, like a font change, would build the
+// list's popup at once, and it would then narrow the list to its entries for
+// a moment after the first showing.
 QComboBox* MakeList(QWidget* parent, const char* name, int tag, const QStringList& items, int visibleItems,
                     int startPosition) {
     auto* list = make<QComboBox>(parent, name, tag);
     list->addItems(items);
     if (visibleItems > 0)
         list->setMaxVisibleItems(visibleItems);
-    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     setBackground(list, kListYellow);
     // A selection made by the program is not a change (only `activated` is bound).
     list->setCurrentIndex(startPosition);

@@ -47,7 +47,8 @@ W* makeImage(QWidget* parent, const char* name, int tag, const QString& resource
     image->setProperty("torvexKind", QStringLiteral("image"));
     image->setFixedSize(size);
     image->setAlignment(Qt::AlignCenter);
-    image->setPixmap(QIcon(resource).pixmap(size));
+    // Drawn when the window is first shown: most runs never open it.
+    image->setProperty("picture", resource);
     return image;
 }
 
@@ -100,7 +101,6 @@ TAboutBox::TAboutBox(MainContext& context)
 
     auto* ok = make<QPushButton>(this, "OKButton");
     ok->setText(QStringLiteral("OK"));
-    ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     ok->setDefault(true);
 
     m_timer = make<QTimer>(this, "Timer1");
@@ -160,6 +160,18 @@ void TAboutBox::showAndRaise() {
     show();
     raise();
     activateWindow();
+}
+
+void TAboutBox::showEvent(QShowEvent* event) {
+    if (!m_picturesDrawn) {
+        m_picturesDrawn = true;
+        for (QLabel* image : findChildren<QLabel*>())
+            if (const QString resource = image->property("picture").toString(); !resource.isEmpty())
+                image->setPixmap(QIcon(resource).pixmap(image->size()));
+        if (auto* ok = findChild<QPushButton*>(QStringLiteral("OKButton")))
+            ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    }
+    QWidget::showEvent(event);
 }
 
 void TAboutBox::OKButtonClick() { hide(); }

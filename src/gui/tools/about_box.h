@@ -32,6 +32,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override; // draws the pictures the first time
 
 private:
     MainContext& m_context;
@@ -39,6 +40,7 @@ private:
     QLabel* m_secondPicture = nullptr;
     QTimer* m_timer = nullptr;
     QString m_keyBuffer; // lives as long as the program
+    bool m_picturesDrawn = false;
 };
 
 } // namespace torvex::gui

@@ -6,7 +6,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyleOptionGroupBox>
+#include <QStylePainter>
 #include <QVBoxLayout>
+#include <optional>
 #include <string_view>
 
 #include "calc/resonance.h"
@@ -65,16 +68,55 @@ int roomFor(const QWidget* w, const char* widest) {
     return w->fontMetrics().horizontalAdvance(QString::fromUtf8(widest)) + 12;
 }
 
+// A group box whose caption alone is drawn in a font of its own; the controls
+// inside keep the window's font. (A font change reaching a list makes it
+// build its popup at once, which made this window the slowest to create.)
+class HeadingBox : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+    void setTitleFont(const QFont& font) {
+        m_titleFont = font;
+        updateGeometry();
+        update();
+    }
+
+    // As QGroupBox computes it, with the caption measured in its own font.
+    QSize minimumSizeHint() const override {
+        if (!m_titleFont)
+            return QGroupBox::minimumSizeHint();
+        QStyleOptionGroupBox option;
+        initStyleOption(&option);
+        const QFontMetrics title(*m_titleFont);
+        const QSize text(title.horizontalAdvance(this->title()) + title.horizontalAdvance(QLatin1Char(' ')),
+                         fontMetrics().height());
+        return style()
+            ->sizeFromContents(QStyle::CT_GroupBox, &option, text, this)
+            .expandedTo(QWidget::minimumSizeHint());
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        QStyleOptionGroupBox option;
+        initStyleOption(&option);
+        if (m_titleFont) {
+            painter.setFont(*m_titleFont);
+            option.fontMetrics = QFontMetrics(*m_titleFont);
+        }
+        painter.drawComplexControl(QStyle::CC_GroupBox, option);
+    }
+
+private:
+    std::optional<QFont> m_titleFont;
+};
+
 // The caption's letters L, C and f stand over the first input, the second
 // input and the result only when the dashes span the whole row; the toolkit's
 // dash is narrower than the fields, so the caption is spaced out to the row's
-// width. The controls inside keep the window's own font.
-void spreadHeading(QGroupBox* group, const QLayout* row) {
-    QFont plain = group->font();
-    // Marked as set, so the spaced caption font does not reach the controls.
-    plain.setLetterSpacing(QFont::PercentageSpacing, 100);
-    for (QWidget* child : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        child->setFont(plain);
+// width.
+void spreadHeading(HeadingBox* group, const QLayout* row) {
+    const QFont plain = group->font();
     const QString heading = group->title();
     const QMargins margins = row->contentsMargins();
     const int wanted = row->sizeHint().width() - margins.left() - margins.right();
@@ -83,7 +125,7 @@ void spreadHeading(QGroupBox* group, const QLayout* row) {
         return;
     QFont spaced = plain;
     spaced.setLetterSpacing(QFont::AbsoluteSpacing, qreal(wanted - natural) / qreal(heading.size()));
-    group->setFont(spaced);
+    group->setTitleFont(spaced);
 }
 
 } // namespace
@@ -98,7 +140,7 @@ void TForm2::createRows() {
     auto* outer = new QVBoxLayout(this);
     for (std::size_t i = 0; i < kRowPlans.size(); ++i) {
         const RowPlan& plan = kRowPlans[i];
-        auto* group = make<QGroupBox>(this, plan.group);
+        auto* group = make<HeadingBox>(this, plan.group);
         group->setTitle(QString::fromLatin1(plan.heading));
         auto* row = new QHBoxLayout(group);
 

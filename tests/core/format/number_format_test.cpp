@@ -1,8 +1,14 @@
 #include "format/number_format.h"
 
+#include <array>
 #include <cfloat>
 #include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <locale.h>
+#include <random>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -199,3 +205,53 @@ TEST(LocaleIndependenceTest, GermanLocaleChangesNothing)
 
 } // namespace
 } // namespace torvex
+
+// The digits of FormatFixed come from an exact integer path for the values
+// labels usually show and from the library's conversion for the rest. At 18
+// significant digits both must agree with printf's exact rounding, ties and
+// decade boundaries included.
+TEST(FormatFixedTest, EighteenDigitsAgreeWithPrintf)
+{
+    const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t{});
+    const locale_t previous = uselocale(c);
+    auto reference = [](long double x, int decimals) {
+        std::array<char, 128> buffer{};
+        std::snprintf(buffer.data(), buffer.size(), "%.*Lf", decimals, x);
+        return std::string(buffer.data());
+    };
+    auto decimalsFor18Digits = [](long double x) {
+        int exponent = static_cast<int>(std::floor(std::log10(x)));
+        // log10 may be off by one next to a power of ten.
+        if (std::pow(10.0L, exponent) > x)
+            --exponent;
+        else if (std::pow(10.0L, exponent + 1) <= x)
+            ++exponent;
+        return 17 - exponent;
+    };
+
+    std::vector<long double> values{1.0L, 2.5L, 0.125L, 1.0005L, 9.99999999999999999999L, 99999999999999999.5L,
+                                    1e-10L, 1e17L, 123456789012345678.0L, 0.1L, 1.0L / 3.0L};
+    std::mt19937_64 random(20261208);
+    std::uniform_real_distribution<double> exponent(-12.0, 19.0);
+    std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+    for (int i = 0; i < 200000; ++i)
+        values.push_back(static_cast<long double>(mantissa(random)) * std::pow(10.0L, std::floor(exponent(random))) *
+                         (1.0L + static_cast<long double>(random() % 1000) * 1e-19L));
+    // Exact ties at the 18th digit: n + 0.5 for 17-digit n.
+    for (int i = 0; i < 2000; ++i)
+        values.push_back(static_cast<long double>(10000000000000000ULL + random() % 80000000000000000ULL) + 0.5L);
+
+    int mismatches = 0;
+    for (long double x : values) {
+        const int decimals = decimalsFor18Digits(x);
+        if (decimals < 0)
+            continue;
+        const std::string expected = reference(x, decimals);
+        const std::string actual = torvex::FormatFixed(x, 0, decimals);
+        if (actual != expected && ++mismatches <= 5)
+            ADD_FAILURE() << "x = " << reference(x, 25) << ": " << actual << " instead of " << expected;
+    }
+    EXPECT_EQ(mismatches, 0);
+    uselocale(previous);
+    freelocale(c);
+}
