@@ -1,0 +1,71 @@
+// The floor: the least a Qt Widgets program with Torvex's main window can
+// cost. One main window, six tab pages, and on them as many labels, line
+// edits and lists (with as many list items) as the real main window holds,
+// laid out in grids, with nothing computed. It quits after its first paint.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QTabWidget>
+
+#include <array>
+
+#include "first_paint.h"
+
+namespace {
+
+struct PageCounts {
+    int labels, edits, combos, editableCombos, comboItems;
+};
+
+// Counted at run time from the real main window by bench_count_controls
+// (German start, metric units): 242 labels, 26 line edits, 21 lists (one of
+// them editable, whose edit part is not among the 26) with 254 items.
+constexpr std::array<PageCounts, 6> kPages{{
+    {46, 3, 4, 0, 44},  // iron powder
+    {47, 3, 4, 0, 38},  // ferrite FT
+    {43, 3, 4, 0, 35},  // SIFERRIT
+    {42, 3, 4, 0, 121}, // Ferroxcube
+    {31, 7, 3, 0, 12},  // unknown cores
+    {33, 7, 2, 1, 4},   // air coils
+}};
+
+QWidget* MakePage(const PageCounts& counts) {
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    // Four to a row: the labels, then the edits, then the lists.
+    constexpr int kColumns = 4;
+    for (int i = 0; i < counts.labels; ++i)
+        grid->addWidget(new QLabel(QStringLiteral("Label %1").arg(i)), i / kColumns, i % kColumns);
+    int row = (counts.labels + kColumns - 1) / kColumns;
+    for (int i = 0; i < counts.edits; ++i)
+        grid->addWidget(new QLineEdit, row + i / kColumns, i % kColumns);
+    row += (counts.edits + kColumns - 1) / kColumns;
+    for (int i = 0; i < counts.combos; ++i) {
+        auto* box = new QComboBox;
+        box->setEditable(i < counts.editableCombos);
+        const int items = counts.comboItems / counts.combos + (i < counts.comboItems % counts.combos ? 1 : 0);
+        for (int k = 0; k < items; ++k)
+            box->addItem(QStringLiteral("Item %1").arg(k));
+        box->setCurrentIndex(0);
+        grid->addWidget(box, row + i / kColumns, i % kColumns);
+    }
+    return page;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QMainWindow window;
+    auto* tabs = new QTabWidget;
+    for (std::size_t i = 0; i < kPages.size(); ++i)
+        tabs->addTab(MakePage(kPages[i]), QStringLiteral("Page %1").arg(i + 1));
+    window.setCentralWidget(tabs);
+    new QuitAfterFirstPaint(&window);
+    window.show();
+    return app.exec();
+}
