@@ -20,18 +20,8 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/build/fuzz"
 targets=(fuzz_read_number fuzz_format fuzz_calculators)
 
-# clang-14 with its sanitizer and libFuzzer runtimes; install only what is missing.
-packages=(clang-14 libclang-rt-14-dev libfuzzer-14-dev cmake ninja-build)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ "${#missing[@]}" -gt 0 ]; then
-  echo "Installing missing packages: ${missing[*]}"
-  if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi
-  $SUDO apt-get update
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+# clang-14 with its sanitizer and libFuzzer runtimes, installed when missing.
+"$root/scripts/install-deps.sh" --with-fuzz-tools
 
 cmake -S "$root/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j2

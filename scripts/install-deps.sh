@@ -9,9 +9,13 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
 )
-if [ "${1:-}" = "--with-display-tools" ]; then
-  packages+=(xvfb xauth)
-fi
+for option in "$@"; do
+  case "$option" in
+    --with-display-tools) packages+=(xvfb xauth) ;;                        # xvfb-run
+    --with-fuzz-tools) packages+=(clang-14 libclang-rt-14-dev libfuzzer-14-dev) ;;
+    *) echo "usage: $0 [--with-display-tools] [--with-fuzz-tools]" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

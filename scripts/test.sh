@@ -1,5 +1,10 @@
 #!/usr/bin/env bash
-# Builds Torvex with its tests and runs every test.
+# Builds Torvex and runs every test: the engine and window tests, the same
+# suite again under AddressSanitizer, LeakSanitizer and
+# UndefinedBehaviorSanitizer, and a short run of every fuzz target.
+#
+#   scripts/test.sh           everything (what CI runs)
+#   scripts/test.sh --quick   only the engine and window tests
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,3 +14,10 @@ export QT_QPA_PLATFORM=offscreen
 cmake --preset dev
 cmake --build --preset dev
 ctest --preset dev --timeout 300
+
+if [ "${1:-}" = "--quick" ]; then
+  exit 0
+fi
+
+scripts/sanitize.sh
+scripts/fuzz.sh "${TORVEX_FUZZ_SECONDS:-30}"
