@@ -273,7 +273,10 @@ const std::set<std::string, std::less<>>& ProgramTexts() {
 // Widest width any result is padded to.
 constexpr std::size_t kWidestPadding = 5;
 constexpr std::size_t kSaneLength = 64;
-constexpr double kCharactersPerDecade = 3;
+// A result may reach the sixth power of an input: the cylinder coil's
+// length coefficient is a fourth-degree polynomial in D/length for a
+// negative ratio, and the inductance multiplies it by D and D/length again.
+constexpr double kCharactersPerDecade = 7;
 
 std::string NumberTextProblem(std::string_view text) {
     const std::size_t blanks = text.find_first_not_of(' ');

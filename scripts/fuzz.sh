@@ -6,6 +6,8 @@
 #   scripts/fuzz.sh [seconds-per-target]     (default 60)
 #
 # FUZZ_FLAGS adds libFuzzer flags to every run, e.g. FUZZ_FLAGS=-use_value_profile=1.
+# FUZZ_SEED picks the random seed; the fixed default keeps a short run
+# repeatable, FUZZ_SEED=0 lets libFuzzer choose one.
 #
 # Exits non-zero when the build fails, a saved fault input fails again, or a
 # target finds a fault; the inputs it found are kept in build/fuzz/findings.
@@ -16,6 +18,7 @@ case "$seconds" in
   '' | *[!0-9]*) echo "usage: $0 [seconds-per-target]" >&2; exit 2 ;;
 esac
 
+seed="${FUZZ_SEED:-20261208}"
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/build/fuzz"
 targets=(fuzz_read_number fuzz_format fuzz_calculators)
@@ -59,7 +62,7 @@ run_target() {
   local t="$1"
   mkdir -p "$work/$t/corpus" "$work/$t/findings"
   cp "$root/fuzz/corpus/$t"/* "$work/$t/corpus/"
-  "$build/$t" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=2048 \
+  "$build/$t" -max_total_time="$seconds" -seed="$seed" -timeout=5 -rss_limit_mb=2048 \
     -dict="$root/fuzz/dict/numbers.dict" -print_final_stats=1 \
     -artifact_prefix="$work/$t/findings/" ${FUZZ_FLAGS:-} "$work/$t/corpus" >"$build/$t.log" 2>&1
 }
