@@ -16,8 +16,6 @@ const QStringList kTurnsOutputs{"Label104", "Label52", "Label55", "Label178", "L
 const QStringList kInductanceOutputs{"Label57", "Label62"};
 const QStringList kStraightOutputs{"Label170"};
 
-const QString kFloatingPoint = QStringLiteral("Fehler bei Fließkommaoperation");
-QString notANumber(const QString& text) { return QStringLiteral("'%1' ist kein gültiger Fließkommawert").arg(text); }
 
 // The page as the main window starts it: the unit command's steps for its
 // groups, which compute all three once.

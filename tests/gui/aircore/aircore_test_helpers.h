@@ -13,6 +13,12 @@
 
 namespace torvex::test {
 
+// The program's two error messages.
+inline const QString kFloatingPoint = QStringLiteral("Fehler bei Fließkommaoperation");
+inline QString notANumber(const QString& text) {
+    return QStringLiteral("'%1' ist kein gültiger Fließkommawert").arg(text);
+}
+
 // "Edit20=4.9" pairs: each field is emptied and the text typed key by key, in
 // the order given.
 inline void typeFields(QWidget* root, const QStringList& assignments) {

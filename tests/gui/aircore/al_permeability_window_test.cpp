@@ -12,7 +12,6 @@ namespace {
 
 const QStringList kOutputs{"Label1", "Label2", "Label3", "Label4", "Label5"};
 
-QString notANumber(const QString& text) { return QStringLiteral("'%1' ist kein gültiger Fließkommawert").arg(text); }
 
 struct Setup {
     explicit Setup(const QString& separator) : context(separator), window(context) {}

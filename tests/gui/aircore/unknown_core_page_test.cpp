@@ -15,8 +15,6 @@ namespace {
 const QStringList kOutputs{"Label49", "Label31", "Label43", "Label167", "Label233",
                            "Label235", "Label50", "Label53", "Label236", "Label239"};
 
-const QString kFloatingPoint = QStringLiteral("Fehler bei Fließkommaoperation");
-QString notANumber(const QString& text) { return QStringLiteral("'%1' ist kein gültiger Fließkommawert").arg(text); }
 
 // The page with the AL-and-µi window beside it, as the main window starts
 // them: units chosen, which computes the page once.
