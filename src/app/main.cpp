@@ -4,13 +4,15 @@
 #include "mainwindow.h"
 #include "platform/system_platform.h"
 #include "program.h"
+#include "version.h"
 #include "widgets/hint_style.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Torvex"));
-    QApplication::setApplicationVersion(QStringLiteral("1.1.2"));
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Torvex 1.1.2"));
+    const QString version = QString::fromLatin1(torvex::kVersion.data(), qsizetype(torvex::kVersion.size()));
+    QApplication::setApplicationVersion(version);
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Torvex ") + version);
     // Ties the windows to the installed torvex.desktop (name and icon in the
     // desktop's task bar).
     QGuiApplication::setDesktopFileName(QStringLiteral("torvex"));
