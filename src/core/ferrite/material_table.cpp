@@ -292,6 +292,7 @@ std::variant<MaterialTable, TableError> ReadDecoded(std::string_view text)
 // Text ids of the problems, in the order of TableFault.
 constexpr std::array<int, 14> kFaultTexts{2412, 2413, 2414, 2415, 2416, 2417, 2418,
                                           2419, 2420, 2421, 2422, 2423, 2424, 2425};
+static_assert(kFaultTexts.size() == static_cast<std::size_t>(TableFault::TooFewRows) + 1);
 constexpr int kNotImportedText = 2410; // "The file "%1" was not imported."
 constexpr int kLineText = 2411;        // "Line %1: "
 
