@@ -21,7 +21,7 @@ esac
 seed="${FUZZ_SEED:-20261208}"
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/build/fuzz"
-targets=(fuzz_read_number fuzz_format fuzz_calculators)
+targets=(fuzz_read_number fuzz_format fuzz_calculators fuzz_ferrite_table)
 
 # clang-14 with its sanitizer and libFuzzer runtimes, installed when missing.
 "$root/scripts/install-deps.sh" --with-fuzz-tools
