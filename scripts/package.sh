@@ -49,7 +49,9 @@ echo "torvex --version: Torvex $version"
 # It starts and keeps running (killed by timeout, exit code 124) rather than
 # failing on a missing library or plugin.
 status=0
-env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$unpacked/config" \
+mkdir -m 700 "$unpacked/runtime"
+env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen \
+  XDG_CONFIG_HOME="$unpacked/config" XDG_RUNTIME_DIR="$unpacked/runtime" \
   timeout 3 "$unpacked/usr/bin/torvex" || status=$?
 if [ "$status" -ne 124 ]; then
   echo "The unpacked torvex ended with exit code $status within 3 seconds of starting" >&2
