@@ -29,7 +29,7 @@ cmake --build "$build"
 rm -rf "$out"
 (cd "$build" && cpack -B "$out")
 rm -rf "$out/_CPack_Packages"
-debs=("$out"/torvex_*_amd64.deb)
+debs=("$out"/torvex_*.deb)
 deb=${debs[0]}
 version=$(dpkg-deb -f "$deb" Version)
 echo "Built $deb"

@@ -16,7 +16,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // QApplication has taken its own options out of argv; what is left and
     // not ours is a mistake the user should hear about.
-    if (auto exitCode = torvex::app::Answer(torvex::app::CommandLine::Read(argc, argv, torvex::app::Stage::AfterQt)))
+    const auto commandLine = torvex::app::CommandLine::Read(argc, argv, torvex::app::Stage::AfterQt);
+    if (auto exitCode = torvex::app::Answer(commandLine))
         return *exitCode;
     QApplication::setApplicationName(QStringLiteral("Torvex"));
     const QString version = QString::fromLatin1(torvex::kVersion.data(), qsizetype(torvex::kVersion.size()));
