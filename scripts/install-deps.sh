@@ -13,7 +13,9 @@ for option in "$@"; do
   case "$option" in
     --with-display-tools) packages+=(xvfb xauth) ;;                        # xvfb-run
     --with-fuzz-tools) packages+=(clang-14 libclang-rt-14-dev libfuzzer-14-dev) ;;
-    *) echo "usage: $0 [--with-display-tools] [--with-fuzz-tools]" >&2; exit 2 ;;
+    # cpack's dependency scan (dpkg-shlibdeps, file) and the package checks
+    --with-package-tools) packages+=(dpkg-dev file lintian desktop-file-utils appstream) ;;
+    *) echo "usage: $0 [--with-display-tools] [--with-fuzz-tools] [--with-package-tools]" >&2; exit 2 ;;
   esac
 done
 

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "command_line.h"
 #include "mainwindow.h"
 #include "platform/system_platform.h"
 #include "program.h"
@@ -8,7 +9,16 @@
 #include "widgets/hint_style.h"
 
 int main(int argc, char* argv[]) {
+    // --help and --version answer without a display, so they work over ssh,
+    // in scripts and in package checks.
+    if (auto exitCode = torvex::app::Answer(torvex::app::CommandLine::Read(argc, argv, torvex::app::Stage::BeforeQt)))
+        return *exitCode;
     QApplication app(argc, argv);
+    // QApplication has taken its own options out of argv; what is left and
+    // not ours is a mistake the user should hear about.
+    const auto commandLine = torvex::app::CommandLine::Read(argc, argv, torvex::app::Stage::AfterQt);
+    if (auto exitCode = torvex::app::Answer(commandLine))
+        return *exitCode;
     QApplication::setApplicationName(QStringLiteral("Torvex"));
     const QString version = QString::fromLatin1(torvex::kVersion.data(), qsizetype(torvex::kVersion.size()));
     QApplication::setApplicationVersion(version);

@@ -1,6 +1,7 @@
 # Installs a Torvex build into a scratch prefix and checks the result.
-# Called by CTest with BUILD_DIR, PREFIX, BINDIR, DATADIR and CHECK (the
-# help lookup checker, run on the installed program's folder).
+# Called by CTest with BUILD_DIR, PREFIX, BINDIR, DATADIR, MANDIR, VERSION,
+# SOURCE_DIR and CHECK (the help lookup checker, run on the installed
+# program's folder).
 
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
@@ -14,7 +15,12 @@ set(expected
   "${DATADIR}/torvex/torvex11_d.hlp"
   "${DATADIR}/torvex/torvex11_e.hlp"
   "${DATADIR}/applications/torvex.desktop"
-  "${DATADIR}/icons/hicolor/scalable/apps/torvex.svg")
+  "${DATADIR}/icons/hicolor/scalable/apps/torvex.svg"
+  "${DATADIR}/metainfo/org.torvex.Torvex.metainfo.xml"
+  "${DATADIR}/doc/torvex/copyright"
+  "${DATADIR}/doc/torvex/changelog.gz"
+  "${MANDIR}/man1/torvex.1.gz"
+  "${MANDIR}/de/man1/torvex.1.gz")
 foreach(file ${expected})
   if(NOT EXISTS "${PREFIX}/${file}" OR IS_DIRECTORY "${PREFIX}/${file}")
     message(FATAL_ERROR "not installed: ${file}")
@@ -42,6 +48,31 @@ if(DESKTOP_FILE_VALIDATE)
                   RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
   if(NOT result EQUAL 0)
     message(FATAL_ERROR "desktop-file-validate:\n${output}")
+  endif()
+endif()
+
+# Everything that names a version names the project's version: the manual
+# pages, the newest release of the metadata and of the changelog.
+foreach(page "${MANDIR}/man1/torvex.1.gz" "${MANDIR}/de/man1/torvex.1.gz")
+  execute_process(COMMAND gzip -dc "${PREFIX}/${page}" OUTPUT_VARIABLE text)
+  if(NOT text MATCHES "^\\.TH TORVEX 1 \"[^\"]+\" \"Torvex ${VERSION}\"")
+    message(FATAL_ERROR "${page} does not start with the title line of Torvex ${VERSION}")
+  endif()
+endforeach()
+file(READ "${PREFIX}/${DATADIR}/metainfo/org.torvex.Torvex.metainfo.xml" metainfo)
+if(NOT metainfo MATCHES "<release version=\"([^\"]+)\"" OR NOT CMAKE_MATCH_1 STREQUAL VERSION)
+  message(FATAL_ERROR "the newest release in the metainfo file is ${CMAKE_MATCH_1}, the project's version ${VERSION}")
+endif()
+file(STRINGS "${SOURCE_DIR}/packaging/changelog" heading LIMIT_COUNT 1)
+if(NOT heading MATCHES "^torvex \\(${VERSION}\\) ")
+  message(FATAL_ERROR "the changelog's newest entry is not version ${VERSION}: ${heading}")
+endif()
+find_program(APPSTREAMCLI appstreamcli)
+if(APPSTREAMCLI)
+  execute_process(COMMAND "${APPSTREAMCLI}" validate-tree --no-net "${PREFIX}"
+                  RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "appstreamcli validate-tree:\n${output}")
   endif()
 endif()
 

@@ -135,6 +135,8 @@ void HelpWindowTest::shippedFilesHaveEveryContext() {
         QVERIFY2(html.contains(anchor), qPrintable(QStringLiteral("context %1").arg(context)));
         QCOMPARE(html.count(QStringLiteral("name=\"context-%1\"").arg(context)), 1);
     }
+    // The About window opens the help at the licence.
+    QCOMPARE(html.count(QStringLiteral("<a name=\"licence\"></a>")), 1);
 
     // Every link leads to a place in the same file, and nothing is fetched
     // from elsewhere (the help window would refuse it anyway).
