@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "mainwindow.h"
+#include "main_window.h"
 #include "platform/system_platform.h"
 #include "program.h"
 #include "version.h"
