@@ -142,7 +142,8 @@ void MainWindow::buildMenu() {
     m_german = check(command(language, "Deutsch1", 278, TableText(278, shown), &MainWindow::showGerman));
 
     QMenu* units = addSubmenu(bar, "Units1", 271, TableText(271, shown));
-    m_usUnits = check(command(units, "inchfootAWG1", 0, QStringLiteral("[inch] [foot] [AWG]"), &MainWindow::useUsUnits));
+    m_usUnits =
+        check(command(units, "inchfootAWG1", 0, QStringLiteral("[inch] [foot] [AWG]"), &MainWindow::useUsUnits));
     setHint(m_usUnits, QStringLiteral("AWG = American Wire Gauge"));
     m_metricUnits = check(command(units, "mmcm1", 0, QStringLiteral("[mm] [cm]"), &MainWindow::useMetricUnits));
 

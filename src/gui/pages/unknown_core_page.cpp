@@ -41,7 +41,8 @@ struct Fixed {
     const char* text;
 };
 // Captions and unit texts that are the same in both languages. The unit
-// labels Label166 and Label167 change with the measurement system; Label53 and the prefixes are rewritten by every recompute.
+// labels Label166 and Label167 change with the measurement system; Label53
+// and the prefixes are rewritten by every recompute.
 constexpr Fixed kFixedTexts[] = {
     {"Label44", "h"},      {"Label45", " mm"},    {"Label46", " mm"},  {"Label157", " mm"},
     {"Label232", "=>"},    {"Label231", "XL ="},  {"Label234", "Ω"},

@@ -116,6 +116,8 @@ void ConversionWindow::recomputeMetricToImperial() {
 
 void ConversionWindow::recomputeGaugeDiameter() { apply(RecomputeGaugeDiameter(m_gauge->currentIndex())); }
 
-void ConversionWindow::recomputeFahrenheit() { apply(RecomputeFahrenheit(m_fahrenheit->text().toStdString(), environment())); }
+void ConversionWindow::recomputeFahrenheit() {
+    apply(RecomputeFahrenheit(m_fahrenheit->text().toStdString(), environment()));
+}
 
 } // namespace torvex::gui

@@ -105,7 +105,8 @@ const Entry kInventory[] = {
     {"TForm4", "QComboBox", "ComboBox1 ComboBox2"},
     {"TForm5", "window", "TForm5=355"},
     {"TForm5", "QGroupBox", "GroupBox1 GroupBox2 GroupBox3"},
-    {"TForm5", "QLabel", "Label1 Label2 Label3 Label4 Label5 Label6 Label7 Label8 Label9 Label10 Label11 Label12 Label13"},
+    {"TForm5", "QLabel",
+     "Label1 Label2 Label3 Label4 Label5 Label6 Label7 Label8 Label9 Label10 Label11 Label12 Label13"},
     {"TForm5", "QLineEdit", "Edit1 Edit2 Edit3"},
     {"TForm5", "QComboBox", "ComboBox1 ComboBox2 ComboBox3"},
 };

@@ -65,7 +65,8 @@ void StartupTest::startsFromLocale() {
 
     auto* pages = p.find<QTabWidget>("PageControl1");
     QVERIFY(pages);
-    QCOMPARE(pages->tabText(0), english ? QStringLiteral("Iron Powder T .. - ..") : QStringLiteral("Eisenpulver T .. - .."));
+    QCOMPARE(pages->tabText(0),
+             english ? QStringLiteral("Iron Powder T .. - ..") : QStringLiteral("Eisenpulver T .. - .."));
     QCOMPARE(p.action("Sprache1")->text(),
              english ? QStringLiteral("&Language (Sprache)") : QStringLiteral("Sprache (&Language)"));
     QCOMPARE(test::labelText(p.main(), "Label8"), english ? QStringLiteral("OD") : QStringLiteral("Da"));
