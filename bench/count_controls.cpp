@@ -10,7 +10,7 @@
 
 #include <cstdio>
 
-#include "mainwindow.h"
+#include "main_window.h"
 #include "platform/platform.h"
 #include "program.h"
 
@@ -60,13 +60,13 @@ int main(int argc, char** argv) {
     SilentErrors errors;
     NoHelp help;
     torvex::gui::PlatformServices services;
-    services.userLanguageId = 1031;
+    services.chooseFromLanguageId(1031);
     services.decimalSeparator = QStringLiteral(",");
     services.errors = &errors;
     services.help = &help;
     torvex::gui::Program program(services);
 
-    const torvex::gui::TForm1* main = program.mainWindow();
+    const torvex::gui::MainWindow* main = program.mainWindow();
     Print("TForm1", CountIn(main));
     if (const auto* tabs = main->findChild<QTabWidget*>()) {
         for (int i = 0; i < tabs->count(); ++i)

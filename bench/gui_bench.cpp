@@ -33,7 +33,7 @@
 #include <string>
 #include <vector>
 
-#include "mainwindow.h"
+#include "main_window.h"
 #include "platform/platform.h"
 #include "program.h"
 
@@ -61,7 +61,7 @@ struct Started {
 
     Started() {
         torvex::gui::PlatformServices services;
-        services.userLanguageId = 1031;
+        services.chooseFromLanguageId(1031);
         services.decimalSeparator = QStringLiteral(",");
         services.programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
         services.errors = &errors;
@@ -69,7 +69,7 @@ struct Started {
         program = std::make_unique<torvex::gui::Program>(services);
     }
 
-    torvex::gui::TForm1* main() const { return program->mainWindow(); }
+    torvex::gui::MainWindow* main() const { return program->mainWindow(); }
 
     QWidget* window(const char* name) const {
         for (QWidget* w : main()->windows())
@@ -262,9 +262,9 @@ void GaugeKeystrokes(benchmark::State& state) {
 }
 
 // A menu command and its way back, alternately, each timed on its own.
-void Switches(benchmark::State& state, void (torvex::gui::TForm1::*there)(),
-              void (torvex::gui::TForm1::*back)()) {
-    torvex::gui::TForm1* main = g_program->main();
+void Switches(benchmark::State& state, void (torvex::gui::MainWindow::*there)(),
+              void (torvex::gui::MainWindow::*back)()) {
+    torvex::gui::MainWindow* main = g_program->main();
     for (QWidget* w : main->windows())
         if (w)
             w->show();
@@ -329,13 +329,13 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("Keystroke/GaugeDiameter/TForm5.ComboBox3", GaugeKeystrokes)
         ->Iterations(kKeys)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
-    using torvex::gui::TForm1;
+    using torvex::gui::MainWindow;
     constexpr int kSwitches = 200;
     benchmark::RegisterBenchmark("Switch/Language", [](benchmark::State& s) {
-        Switches(s, &TForm1::English1Click, &TForm1::Deutsch1Click);
+        Switches(s, &MainWindow::showEnglish, &MainWindow::showGerman);
     })->Iterations(kSwitches)->UseManualTime()->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("Switch/Units", [](benchmark::State& s) {
-        Switches(s, &TForm1::inchfootAWG1Click, &TForm1::mmcm1Click);
+        Switches(s, &MainWindow::useUsUnits, &MainWindow::useMetricUnits);
     })->Iterations(kSwitches)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
     benchmark::RunSpecifiedBenchmarks();

@@ -2,7 +2,7 @@
 #include <QIcon>
 
 #include "command_line.h"
-#include "mainwindow.h"
+#include "main_window.h"
 #include "platform/system_platform.h"
 #include "program.h"
 #include "version.h"

@@ -1,8 +1,11 @@
 #include "pages/air_coil_page.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -11,14 +14,23 @@
 #include "calc/air_coil.h"
 #include "calc/straight_conductor.h"
 #include "format/wire_gauge.h"
-#include "pages/air_coil_controls.h"
+#include "widgets/builders.h"
 #include "widgets/decimal_key_filter.h"
+#include "widgets/result_label.h"
 
 namespace torvex::gui {
 
-using namespace aircore;
-
 namespace {
+
+const FieldWidth kFieldWidth = FieldWidth::Digits(6);
+// The results of this page: no margin inside the frame.
+const ResultLook kResultLook{.padding = 8};
+
+std::string fieldText(const QLineEdit* field) { return field->text().toStdString(); }
+
+QLabel* unitCaption(QWidget* parent, const char* name, const char* text, const char* widest) {
+    return ReserveWidth(FixedCaption(parent, name, QString::fromUtf8(text)), QString::fromUtf8(widest));
+}
 
 // One column of a group: a caption above, and below it the input or result
 // with what stands beside it. Names of widgets already created in the group.
@@ -49,7 +61,7 @@ QGridLayout* layOutColumns(QGroupBox* group, std::initializer_list<Column> colum
 
 } // namespace
 
-AirCoilPage::AirCoilPage(MainContext& context, QWidget* parent) : Page(context, "TabSheet5", 265, 46, parent) {
+AirCoilPage::AirCoilPage(PageContext& context, QWidget* parent) : Page(context, "TabSheet5", 265, 46, parent) {
     createTurnsGroup();
     createInductanceGroup();
     createStraightGroup();
@@ -65,28 +77,27 @@ AirCoilPage::AirCoilPage(MainContext& context, QWidget* parent) : Page(context, 
 }
 
 void AirCoilPage::createTurnsGroup() {
-    const int language = m_context.state().languageOffset;
-    m_turnsGroup = make<QGroupBox>(this, "GroupBox4", 304);
-    m_turnsGroup->setTitle(tableText(304, language));
+    const Language shown = language();
+    m_turnsGroup = TaggedGroup(this, "GroupBox4", 304, shown);
     QGroupBox* g = m_turnsGroup;
 
-    m_wanted = entryField(g, "Edit14", 6);
-    m_wantedUnit = unitList(g, "ComboBox11", InductanceUnitNames, 1);
-    m_turnsDiameter = entryField(g, "Edit15", 6);
-    m_turnsLength = entryField(g, "Edit16", 6);
+    m_wanted = EntryField(g, "Edit14", kFieldWidth);
+    m_wantedUnit = SelectionList(g, "ComboBox11", ListTexts(InductanceUnitNames), 1);
+    m_turnsDiameter = EntryField(g, "Edit15", kFieldWidth);
+    m_turnsLength = EntryField(g, "Edit16", kFieldWidth);
     for (auto [name, tag] : {std::pair{"Label153", 153}, {"Label108", 108}, {"Label106", 106}, {"Label105", 105},
                              {"Label177", 177}})
-        captionLabel(g, name, tag, language);
-    fixedLabel(g, "Label107", "D");
-    fixedLabel(g, "Label163", "=>");
-    reserveWidth(fixedLabel(g, "Label109", " mm"), " mm");
-    reserveWidth(fixedLabel(g, "Label110", " mm"), " mm");
-    resultLabel(g, "Label104", "0000.0");
-    resultLabel(g, "Label52", "000.000");
-    reserveWidth(fixedLabel(g, "Label55", " cm"), " mm");
-    gaugeMark(g, "Label241");
-    resultLabel(g, "Label178", "000.000");
-    reserveWidth(fixedLabel(g, "Label179", " cm"), " AWG");
+        TaggedCaption(g, name, tag, shown);
+    FixedCaption(g, "Label107", QStringLiteral("D"));
+    FixedCaption(g, "Label163", QStringLiteral("=>"));
+    m_turnsDiameterUnit = unitCaption(g, "Label109", " mm", " mm");
+    m_turnsLengthUnit = unitCaption(g, "Label110", " mm", " mm");
+    ResultField(g, "Label104", QStringLiteral("0000.0"), kResultLook);
+    ResultField(g, "Label52", QStringLiteral("000.000"), kResultLook);
+    m_wireLengthUnit = unitCaption(g, "Label55", " cm", " mm");
+    m_wireGaugeMark = GaugeMark(g, "Label241");
+    ResultField(g, "Label178", QStringLiteral("000.000"), kResultLook);
+    m_wireUnit = unitCaption(g, "Label179", " cm", " AWG");
 
     QGridLayout* grid = layOutColumns(g, {{"Label153", {"Edit14", "ComboBox11"}},
                                           {"Label107", {"Edit15", "Label109"}},
@@ -110,23 +121,22 @@ void AirCoilPage::createTurnsGroup() {
 }
 
 void AirCoilPage::createInductanceGroup() {
-    const int language = m_context.state().languageOffset;
-    m_inductanceGroup = make<QGroupBox>(this, "GroupBox3", 303);
-    m_inductanceGroup->setTitle(tableText(303, language));
+    const Language shown = language();
+    m_inductanceGroup = TaggedGroup(this, "GroupBox3", 303, shown);
     QGroupBox* g = m_inductanceGroup;
 
-    m_turns = entryField(g, "Edit8", 6);
-    m_coilDiameter = entryField(g, "Edit9", 6);
-    m_coilLength = entryField(g, "Edit10", 6);
+    m_turns = EntryField(g, "Edit8", kFieldWidth);
+    m_coilDiameter = EntryField(g, "Edit9", kFieldWidth);
+    m_coilLength = EntryField(g, "Edit10", kFieldWidth);
     for (auto [name, tag] : {std::pair{"Label58", 58}, {"Label60", 60}, {"Label61", 61}})
-        captionLabel(g, name, tag, language);
-    fixedLabel(g, "Label59", "D");
-    fixedLabel(g, "Label162", "=>");
-    reserveWidth(fixedLabel(g, "Label63", " mm"), " mm");
-    reserveWidth(fixedLabel(g, "Label64", " mm"), " mm");
-    resultLabel(g, "Label57", "-000.000");
+        TaggedCaption(g, name, tag, shown);
+    FixedCaption(g, "Label59", QStringLiteral("D"));
+    FixedCaption(g, "Label162", QStringLiteral("=>"));
+    m_coilDiameterUnit = unitCaption(g, "Label63", " mm", " mm");
+    m_coilLengthUnit = unitCaption(g, "Label64", " mm", " mm");
+    ResultField(g, "Label57", QStringLiteral("-000.000"), kResultLook);
     // Shows the inductance unit from the first result on.
-    reserveWidth(fixedLabel(g, "Label62", " µH"), " mH");
+    unitCaption(g, "Label62", " µH", " mH");
 
     QGridLayout* grid = layOutColumns(g, {{"Label58", {"Edit8"}},
                                           {"Label59", {"Edit9", "Label63"}},
@@ -137,9 +147,8 @@ void AirCoilPage::createInductanceGroup() {
 }
 
 void AirCoilPage::createStraightGroup() {
-    const int language = m_context.state().languageOffset;
-    m_straightGroup = make<QGroupBox>(this, "GroupBox7", 307);
-    m_straightGroup->setTitle(tableText(307, language));
+    const Language shown = language();
+    m_straightGroup = TaggedGroup(this, "GroupBox7", 307, shown);
     QGroupBox* g = m_straightGroup;
 
     // Starts as the metric typed field; the unit switch sets it up for good.
@@ -148,21 +157,21 @@ void AirCoilPage::createStraightGroup() {
     m_wire->setInsertPolicy(QComboBox::NoInsert);
     m_wire->setFixedWidth(m_wire->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 40);
     setBackground(m_wire, kEntryLime);
-    m_wireLength = entryField(g, "Edit23", 6);
+    m_wireLength = EntryField(g, "Edit23", kFieldWidth);
     m_withoutSkin = make<QRadioButton>(g, "RadioButton1", 223);
-    m_withoutSkin->setText(tableText(223, language));
+    m_withoutSkin->setText(TableText(223, shown));
     m_withoutSkin->setChecked(true);
     m_withSkin = make<QRadioButton>(g, "RadioButton2", 222);
-    m_withSkin->setText(tableText(222, language));
+    m_withSkin->setText(TableText(222, shown));
     for (auto [name, tag] : {std::pair{"Label174", 174}, {"Label175", 175}})
-        captionLabel(g, name, tag, language);
-    fixedLabel(g, "Label173", "D");
-    fixedLabel(g, "Label176", "=>");
-    gaugeMark(g, "Label246");
-    reserveWidth(fixedLabel(g, "Label169", " mm"), " AWG");
-    reserveWidth(fixedLabel(g, "Label172", " mm"), " mm");
-    resultLabel(g, "Label170", "00000.0");
-    fixedLabel(g, "Label171", " nH");
+        TaggedCaption(g, name, tag, shown);
+    FixedCaption(g, "Label173", QStringLiteral("D"));
+    FixedCaption(g, "Label176", QStringLiteral("=>"));
+    m_conductorGaugeMark = GaugeMark(g, "Label246");
+    m_conductorWireUnit = unitCaption(g, "Label169", " mm", " AWG");
+    m_conductorLengthUnit = unitCaption(g, "Label172", " mm", " mm");
+    ResultField(g, "Label170", QStringLiteral("00000.0"), kResultLook);
+    FixedCaption(g, "Label171", QStringLiteral(" nH"));
 
     QGridLayout* grid = layOutColumns(g, {{"Label173", {"Label246", "ComboBox21", "Label169"}},
                                           {"Label174", {"Edit23", "Label172"}},
@@ -182,74 +191,67 @@ void AirCoilPage::connectInputs() {
     m_context.keyFilter().attach(m_wire);
 
     for (QLineEdit* field : {m_wanted, m_turnsDiameter, m_turnsLength})
-        connect(field, &QLineEdit::textChanged, this, &AirCoilPage::Edit14Change);
-    connect(m_wantedUnit, &QComboBox::activated, this, &AirCoilPage::Edit14Change);
+        connect(field, &QLineEdit::textChanged, this, &AirCoilPage::recomputeCoilTurns);
+    connect(m_wantedUnit, &QComboBox::activated, this, &AirCoilPage::recomputeCoilTurns);
 
     for (QLineEdit* field : {m_turns, m_coilDiameter, m_coilLength})
-        connect(field, &QLineEdit::textChanged, this, &AirCoilPage::Edit8Change);
+        connect(field, &QLineEdit::textChanged, this, &AirCoilPage::recomputeCoilInductance);
 
-    connect(m_wire, &QComboBox::editTextChanged, this, &AirCoilPage::ComboBox21Change);
-    connect(m_wire, &QComboBox::activated, this, &AirCoilPage::ComboBox21Change);
-    connect(m_wireLength, &QLineEdit::textChanged, this, &AirCoilPage::ComboBox21Change);
+    connect(m_wire, &QComboBox::editTextChanged, this, &AirCoilPage::recomputeStraightConductor);
+    connect(m_wire, &QComboBox::activated, this, &AirCoilPage::recomputeStraightConductor);
+    connect(m_wireLength, &QLineEdit::textChanged, this, &AirCoilPage::recomputeStraightConductor);
     // Clicking the option already chosen recomputes too.
-    connect(m_withoutSkin, &QRadioButton::clicked, this, &AirCoilPage::ComboBox21Change);
-    connect(m_withSkin, &QRadioButton::clicked, this, &AirCoilPage::ComboBox21Change);
+    connect(m_withoutSkin, &QRadioButton::clicked, this, &AirCoilPage::recomputeStraightConductor);
+    connect(m_withSkin, &QRadioButton::clicked, this, &AirCoilPage::recomputeStraightConductor);
 }
 
-void AirCoilPage::Edit14Change() {
+void AirCoilPage::recomputeCoilTurns() {
     const CoilTurnsInputs in{fieldText(m_wanted), m_wantedUnit->currentIndex(), fieldText(m_turnsDiameter),
                              fieldText(m_turnsLength)};
     apply(RecomputeCoilTurns(in, environment()));
 }
 
-void AirCoilPage::Edit8Change() {
+void AirCoilPage::recomputeCoilInductance() {
     const CoilInductanceInputs in{fieldText(m_turns), fieldText(m_coilDiameter), fieldText(m_coilLength)};
     apply(RecomputeCoilInductance(in, environment()));
 }
 
-void AirCoilPage::ComboBox21Change() {
+void AirCoilPage::recomputeStraightConductor() {
     const StraightConductorInputs in{m_wire->currentText().toStdString(), m_wire->currentIndex(),
                                      fieldText(m_wireLength), m_withSkin->isChecked()};
     apply(RecomputeStraightConductor(in, environment()));
 }
 
-void AirCoilPage::setLabel(const char* name, const char* text) {
-    findChild<QLabel*>(QLatin1String(name))->setText(QString::fromUtf8(text));
+void AirCoilPage::applyCylinderUnits() {
+    const bool us = usUnits();
+    m_turnsDiameterUnit->setText(us ? QStringLiteral(" in") : QStringLiteral(" mm"));
+    m_turnsLengthUnit->setText(us ? QStringLiteral(" in") : QStringLiteral(" mm"));
+    m_wireLengthUnit->setText(us ? QStringLiteral(" ft") : QStringLiteral(" cm"));
+    m_wireUnit->setText(us ? QStringLiteral(" AWG") : QStringLiteral(" cm"));
+    m_wireGaugeMark->setVisible(us);
+    recomputeCoilTurns();
+
+    m_coilDiameterUnit->setText(us ? QStringLiteral(" in") : QStringLiteral(" mm"));
+    m_coilLengthUnit->setText(us ? QStringLiteral(" in") : QStringLiteral(" mm"));
+    recomputeCoilInductance();
 }
 
-void AirCoilPage::setShown(const char* name, bool shown) {
-    findChild<QLabel*>(QLatin1String(name))->setVisible(shown);
-}
-
-void AirCoilPage::applyCylinderUnits(bool usUnits) {
-    setLabel("Label109", usUnits ? " in" : " mm");
-    setLabel("Label110", usUnits ? " in" : " mm");
-    setLabel("Label55", usUnits ? " ft" : " cm");
-    setLabel("Label179", usUnits ? " AWG" : " cm");
-    setShown("Label241", usUnits);
-    Edit14Change();
-
-    setLabel("Label63", usUnits ? " in" : " mm");
-    setLabel("Label64", usUnits ? " in" : " mm");
-    Edit8Change();
-}
-
-void AirCoilPage::applyStraightUnits(bool usUnits) {
-    if (usUnits) {
+void AirCoilPage::applyStraightUnits() {
+    if (usUnits()) {
         {
             // Filling the list is the program's doing, not a change by the user.
             const QSignalBlocker quiet(m_wire);
             m_wire->clear();
             m_wire->setEditable(false);
-            m_wire->addItems(m_context.state().awgNames);
+            m_wire->addItems(GaugeNames());
             m_wire->setCurrentIndex(kDefaultGaugeIndex);
         }
-        setLabel("Label169", " AWG");
-        setShown("Label246", true);
+        m_conductorWireUnit->setText(QStringLiteral(" AWG"));
+        m_conductorGaugeMark->show();
         setBackground(m_wire, kListYellow);
-        setLabel("Label172", " in");
+        m_conductorLengthUnit->setText(QStringLiteral(" in"));
     } else {
-        setLabel("Label169", " mm");
+        m_conductorWireUnit->setText(QStringLiteral(" mm"));
         {
             const QSignalBlocker quiet(m_wire);
             m_wire->clear();
@@ -260,11 +262,11 @@ void AirCoilPage::applyStraightUnits(bool usUnits) {
         // on it as on the first one.
         m_context.keyFilter().attach(m_wire);
         setBackground(m_wire, kEntryLime);
-        setShown("Label246", false);
-        setLabel("Label172", " mm");
+        m_conductorGaugeMark->hide();
+        m_conductorLengthUnit->setText(QStringLiteral(" mm"));
     }
     m_wireLength->clear();
-    ComboBox21Change();
+    recomputeStraightConductor();
 }
 
 } // namespace torvex::gui

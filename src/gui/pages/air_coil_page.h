@@ -10,29 +10,28 @@ class QRadioButton;
 
 namespace torvex::gui {
 
-// TabSheet5: air-core coils: turns of a cylinder coil (GroupBox4), inductance
-// of a cylinder coil (GroupBox3) and a straight conductor (GroupBox7).
+// The page of air-core coils: turns of a cylinder coil (GroupBox4),
+// inductance of a cylinder coil (GroupBox3) and a straight conductor
+// (GroupBox7).
 class AirCoilPage : public Page {
     Q_OBJECT
 public:
-    AirCoilPage(MainContext& context, QWidget* parent = nullptr);
-    void Edit14Change();     // GroupBox4
-    void Edit8Change();      // GroupBox3
-    void ComboBox21Change(); // GroupBox7
-    // The unit switch's steps for the two cylinder-coil groups (labels, "# ",
-    // then Edit14Change and Edit8Change).
-    void applyCylinderUnits(bool usUnits);
-    // Its step for the straight conductor (wire input becomes a gauge list or
-    // a typed field, labels, Edit23 emptied, then ComboBox21Change).
-    void applyStraightUnits(bool usUnits);
+    explicit AirCoilPage(PageContext& context, QWidget* parent = nullptr);
+    void recomputeCoilTurns();
+    void recomputeCoilInductance();
+    void recomputeStraightConductor();
+    // The unit switch's steps for the measurement system shown now: the two
+    // cylinder-coil groups (unit captions, "# ", then both recompute), and
+    // the straight conductor (its wire input becomes a gauge list or a typed
+    // field, its length is emptied, then it recomputes).
+    void applyCylinderUnits();
+    void applyStraightUnits();
 
 private:
     void createTurnsGroup();
     void createInductanceGroup();
     void createStraightGroup();
     void connectInputs();
-    void setLabel(const char* name, const char* text);
-    void setShown(const char* name, bool shown);
 
     // GroupBox4: turns for a wanted inductance.
     QGroupBox* m_turnsGroup = nullptr;
@@ -40,17 +39,27 @@ private:
     QComboBox* m_wantedUnit = nullptr;     // ComboBox11
     QLineEdit* m_turnsDiameter = nullptr;  // Edit15
     QLineEdit* m_turnsLength = nullptr;    // Edit16
+    QLabel* m_turnsDiameterUnit = nullptr; // Label109
+    QLabel* m_turnsLengthUnit = nullptr;   // Label110
+    QLabel* m_wireLengthUnit = nullptr;    // Label55
+    QLabel* m_wireUnit = nullptr;          // Label179
+    QLabel* m_wireGaugeMark = nullptr;     // Label241
     // GroupBox3: inductance of a number of turns.
     QGroupBox* m_inductanceGroup = nullptr;
     QLineEdit* m_turns = nullptr;          // Edit8
     QLineEdit* m_coilDiameter = nullptr;   // Edit9
     QLineEdit* m_coilLength = nullptr;     // Edit10
+    QLabel* m_coilDiameterUnit = nullptr;  // Label63
+    QLabel* m_coilLengthUnit = nullptr;    // Label64
     // GroupBox7: straight conductor.
     QGroupBox* m_straightGroup = nullptr;
     QComboBox* m_wire = nullptr;           // ComboBox21: typed mm, or the gauge list
     QLineEdit* m_wireLength = nullptr;     // Edit23
     QRadioButton* m_withoutSkin = nullptr; // RadioButton1
     QRadioButton* m_withSkin = nullptr;    // RadioButton2
+    QLabel* m_conductorWireUnit = nullptr; // Label169
+    QLabel* m_conductorLengthUnit = nullptr; // Label172
+    QLabel* m_conductorGaugeMark = nullptr;  // Label246
 };
 
 } // namespace torvex::gui

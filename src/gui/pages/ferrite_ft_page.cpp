@@ -1,3 +1,5 @@
+#include "pages/ferrite_ft_page.h"
+
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -5,13 +7,17 @@
 #include <QVBoxLayout>
 
 #include "catalogue/ferrite_ft.h"
-#include "pages/catalogue_pages.h"
+#include "widgets/builders.h"
+#include "widgets/result_label.h"
 
 namespace torvex::gui {
 
 namespace {
 
 constexpr CatalogueNames kNames{
+    .sheet = "TabSheet2",
+    .tag = 262,
+    .helpContext = 42,
     .sizes = {"ComboBox5", 405, 18, 2},     // FT50
     .materials = {"ComboBox6", 406, 12, 0}, // 43
     .dash = "Label164",
@@ -61,7 +67,7 @@ constexpr RangeColumn kRanges[] = {
 QString WidestRange(std::string_view FtMaterial::*range, const QFontMetrics& metrics) {
     QString widest;
     for (const FtMaterial& material : FtMaterialTable) {
-        const QString text = QString::fromUtf8((material.*range).data(), qsizetype((material.*range).size()));
+        const QString text = Utf8(material.*range);
         if (metrics.horizontalAdvance(text) > metrics.horizontalAdvance(widest))
             widest = text;
     }
@@ -70,38 +76,29 @@ QString WidestRange(std::string_view FtMaterial::*range, const QFontMetrics& met
 
 } // namespace
 
-FerriteFtPage::FerriteFtPage(MainContext& context, QWidget* parent)
-    : CataloguePage(context, "TabSheet2", 262, 42, parent),
-      m_ui(BuildCataloguePage(this, context, kNames, ListTexts(FtSizeTable), ListTexts(FtMaterialTable),
-                              [this] { ComboBox5Change(); })) {
-    m_ui.selectionRow->addStretch(1);
+FerriteFtPage::FerriteFtPage(PageContext& context, QWidget* parent)
+    : CataloguePage(context, kNames, RowNames(FtSizeTable), RowNames(FtMaterialTable), parent) {
+    selectionRow()->addStretch(1);
 
     auto* ranges = new QGridLayout;
     ranges->setHorizontalSpacing(4);
     ranges->setVerticalSpacing(2);
-    QLabel* title = MakeCaption(this, {"Label114", 114});
+    QLabel* title = caption({"Label114", 114});
     title->setAlignment(Qt::AlignCenter);
     ranges->addWidget(title, 0, 0, 1, 3);
     for (int i = 0; i < 3; ++i) {
         const QString widest = WidestRange(kRanges[i].range, fontMetrics());
-        ranges->addWidget(MakeValueField(this, kRanges[i].value, widest, Qt::AlignCenter), 1, i);
-        QLabel* caption = MakeCaption(this, kRanges[i].caption);
-        caption->setAlignment(Qt::AlignCenter);
-        ranges->addWidget(caption, 2, i);
+        ranges->addWidget(valueField(kRanges[i].value, widest, Qt::AlignCenter), 1, i);
+        QLabel* rangeCaption = caption(kRanges[i].caption);
+        rangeCaption->setAlignment(Qt::AlignCenter);
+        ranges->addWidget(rangeCaption, 2, i);
     }
     // One line under the ranges: the material's data stay readable above it.
-    ranges->addWidget(MakeNotAvailableMessage(this, "Label122", 122, false), 3, 0, 1, 3);
-    m_ui.coreExtras->addLayout(ranges);
-    m_ui.coreExtras->addStretch(1);
+    ranges->addWidget(NotAvailableMessage(this, "Label122", 122, language(), false), 3, 0, 1, 3);
+    coreExtras()->addLayout(ranges);
+    coreExtras()->addStretch(1);
 }
 
-void FerriteFtPage::ComboBox5Change() {
-    apply(RecomputeFerriteFt(m_ui.selection(), m_ui.fields(), environment()));
-}
-
-void FerriteFtPage::applyUnits(bool usUnits) {
-    m_ui.setUnitLabels(usUnits);
-    ComboBox5Change();
-}
+void FerriteFtPage::recompute() { apply(RecomputeFerriteFt(selection(), fields(), environment())); }
 
 } // namespace torvex::gui

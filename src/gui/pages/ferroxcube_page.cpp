@@ -1,15 +1,20 @@
+#include "pages/ferroxcube_page.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
 #include "catalogue/ferroxcube.h"
-#include "pages/catalogue_pages.h"
+#include "widgets/builders.h"
 
 namespace torvex::gui {
 
 namespace {
 
 constexpr CatalogueNames kNames{
+    .sheet = "TabSheet6",
+    .tag = 266,
+    .helpContext = 44,
     .sizes = {"ComboBox16", 416, 16, 39},    // "TN 10/6/4"
     .materials = {"ComboBox17", 417, 16, 1}, // 3C11
     .dimensions = {{{{"Label192", 192}, "Label181", {"Label193"}},
@@ -42,32 +47,23 @@ constexpr CatalogueNames kNames{
 
 } // namespace
 
-FerroxcubePage::FerroxcubePage(MainContext& context, QWidget* parent)
-    : CataloguePage(context, "TabSheet6", 266, 44, parent),
-      m_ui(BuildCataloguePage(this, context, kNames, ListTexts(FerroxcubeSizeTable),
-                              ListTexts(FerroxcubeMaterialTable), [this] { ComboBox16Change(); })) {
-    QLabel* notAvailable = MakeNotAvailableMessage(this, "Label207", 207, true);
+FerroxcubePage::FerroxcubePage(PageContext& context, QWidget* parent)
+    : CataloguePage(context, kNames, RowNames(FerroxcubeSizeTable), RowNames(FerroxcubeMaterialTable), parent) {
+    QLabel* notAvailable = NotAvailableMessage(this, "Label207", 207, language(), true);
     notAvailable->setFixedWidth(150);
-    m_ui.selectionRow->addWidget(notAvailable);
-    m_ui.selectionRow->addStretch(1);
+    selectionRow()->addWidget(notAvailable);
+    selectionRow()->addStretch(1);
 
     // The material's colour code: a square of two halves.
     auto* colour = new QVBoxLayout;
     colour->setSpacing(0);
-    colour->addWidget(MakeCaption(this, {"Label188", 188}), 0, Qt::AlignHCenter);
+    colour->addWidget(caption({"Label188", 188}), 0, Qt::AlignHCenter);
     colour->addSpacing(2);
-    colour->addWidget(MakeColourPatch(this, "Label185", "Label186"), 0, Qt::AlignHCenter);
-    m_ui.coreExtras->addLayout(colour);
-    m_ui.coreExtras->addStretch(1);
+    colour->addWidget(ColourPatch(this, "Label185", "Label186"), 0, Qt::AlignHCenter);
+    coreExtras()->addLayout(colour);
+    coreExtras()->addStretch(1);
 }
 
-void FerroxcubePage::ComboBox16Change() {
-    apply(RecomputeFerroxcube(m_ui.selection(), m_ui.fields(), environment()));
-}
-
-void FerroxcubePage::applyUnits(bool usUnits) {
-    m_ui.setUnitLabels(usUnits);
-    ComboBox16Change();
-}
+void FerroxcubePage::recompute() { apply(RecomputeFerroxcube(selection(), fields(), environment())); }
 
 } // namespace torvex::gui

@@ -1,16 +1,22 @@
+#include "pages/iron_powder_page.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
 #include "catalogue/iron_powder.h"
-#include "pages/catalogue_pages.h"
+#include "widgets/builders.h"
+#include "widgets/result_label.h"
 
 namespace torvex::gui {
 
 namespace {
 
 constexpr CatalogueNames kNames{
+    .sheet = "TabSheet1",
+    .tag = 261,
+    .helpContext = 41,
     .sizes = {"ComboBox2", 402, 16, 7},     // T50
     .materials = {"ComboBox1", 401, 12, 2}, // mix 2
     .dash = "Label1",
@@ -44,37 +50,27 @@ constexpr CatalogueNames kNames{
 
 } // namespace
 
-IronPowderPage::IronPowderPage(MainContext& context, QWidget* parent)
-    : CataloguePage(context, "TabSheet1", 261, 41, parent),
-      m_ui(BuildCataloguePage(this, context, kNames, ListTexts(IronSizeTable), ListTexts(IronMixTable),
-                              [this] { ComboBox1Change(); })) {
+IronPowderPage::IronPowderPage(PageContext& context, QWidget* parent)
+    : CataloguePage(context, kNames, RowNames(IronSizeTable), RowNames(IronMixTable), parent) {
     // Beside the lists, so the user sees at once that the pair is not made.
-    QLabel* notAvailable = MakeNotAvailableMessage(this, "Label33", 33, true);
+    QLabel* notAvailable = NotAvailableMessage(this, "Label33", 33, language(), true);
     notAvailable->setFixedWidth(150);
-    m_ui.selectionRow->addWidget(notAvailable);
-    m_ui.selectionRow->addStretch(1);
+    selectionRow()->addWidget(notAvailable);
+    selectionRow()->addStretch(1);
 
     // The mix: its colour code as painted on the core (upper over lower
     // half), its frequency range and, in the core data, its µi.
     auto* mix = new QGridLayout;
     mix->setHorizontalSpacing(6);
-    mix->addWidget(MakeCaption(this, {"Label165", 165}), 0, 0);
-    mix->addWidget(MakeColourPatch(this, "Label27", "Label32"), 1, 0, Qt::AlignHCenter | Qt::AlignTop);
-    mix->addWidget(MakeCaption(this, {"Label5", 5}), 0, 1, 1, 2);
-    mix->addWidget(MakeValueField(this, "Label6", QStringLiteral("0,05...0,5"), Qt::AlignCenter), 1, 1,
-                   Qt::AlignTop);
-    mix->addWidget(MakeCaption(this, {"Label7", 0, "MHz"}), 1, 2, Qt::AlignTop);
-    m_ui.coreExtras->addLayout(mix);
-    m_ui.coreExtras->addStretch(1);
+    mix->addWidget(caption({"Label165", 165}), 0, 0);
+    mix->addWidget(ColourPatch(this, "Label27", "Label32"), 1, 0, Qt::AlignHCenter | Qt::AlignTop);
+    mix->addWidget(caption({"Label5", 5}), 0, 1, 1, 2);
+    mix->addWidget(valueField("Label6", QStringLiteral("0,05...0,5"), Qt::AlignCenter), 1, 1, Qt::AlignTop);
+    mix->addWidget(caption({"Label7", 0, "MHz"}), 1, 2, Qt::AlignTop);
+    coreExtras()->addLayout(mix);
+    coreExtras()->addStretch(1);
 }
 
-void IronPowderPage::ComboBox1Change() {
-    apply(RecomputeIronPowder(m_ui.selection(), m_ui.fields(), environment()));
-}
-
-void IronPowderPage::applyUnits(bool usUnits) {
-    m_ui.setUnitLabels(usUnits);
-    ComboBox1Change();
-}
+void IronPowderPage::recompute() { apply(RecomputeIronPowder(selection(), fields(), environment())); }
 
 } // namespace torvex::gui

@@ -1,10 +1,10 @@
 #include "pages/page.h"
 
-#include "widgets/make.h"
+#include "platform/display_settings.h"
 
 namespace torvex::gui {
 
-Page::Page(MainContext& context, const char* objectName, int tag, int helpContext, QWidget* parent)
+Page::Page(PageContext& context, const char* objectName, int tag, int helpContext, QWidget* parent)
     : QWidget(parent), m_context(context) {
     setObjectName(QLatin1String(objectName));
     setProperty("tag", tag);
@@ -16,5 +16,11 @@ void Page::apply(const torvex::Outcome& outcome) {
         m_writer = std::make_unique<OutputWriter>(this, &m_context.errors());
     m_writer->apply(outcome);
 }
+
+torvex::Environment Page::environment() const { return m_context.settings().environment(); }
+
+Language Page::language() const { return m_context.settings().language(); }
+
+bool Page::usUnits() const { return m_context.settings().usUnits(); }
 
 } // namespace torvex::gui

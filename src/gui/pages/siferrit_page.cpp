@@ -1,18 +1,23 @@
+#include "pages/siferrit_page.h"
+
 #include <QFontMetrics>
 #include <QLabel>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "catalogue/siferrit.h"
-#include "pages/catalogue_pages.h"
+#include "widgets/builders.h"
 #include "widgets/colours.h"
-#include "widgets/make.h"
+#include "widgets/result_label.h"
 
 namespace torvex::gui {
 
 namespace {
 
 constexpr CatalogueNames kNames{
+    .sheet = "TabSheet3",
+    .tag = 263,
+    .helpContext = 43,
     .sizes = {"ComboBox3", 403, 16, 3},    // R10
     .materials = {"ComboBox4", 404, 0, 1}, // N30
     .dimensions = {{{{"Label86", 86}, "Label77", {"Label89"}},
@@ -57,8 +62,8 @@ QFont BoldFont(const QFont& base, int points) {
     return font;
 }
 
-QLabel* MakeOrderingCode(QWidget* parent) {
-    auto* code = make<QLabel>(parent, "Label67");
+QLabel* OrderingCodeField(QWidget* parent) {
+    QLabel* code = FixedCaption(parent, "Label67");
     setBackground(code, kCodeBlue);
     setTextColour(code, Qt::white);
     code->setAlignment(Qt::AlignCenter);
@@ -73,25 +78,23 @@ QLabel* MakeOrderingCode(QWidget* parent) {
 
 } // namespace
 
-SiferritPage::SiferritPage(MainContext& context, QWidget* parent)
-    : CataloguePage(context, "TabSheet3", 263, 43, parent),
-      m_ui(BuildCataloguePage(this, context, kNames, ListTexts(SiferritSizeTable),
-                              ListTexts(SiferritMaterialTable), [this] { ComboBox3Change(); })) {
-    m_ui.selectionRow->addStretch(1);
+SiferritPage::SiferritPage(PageContext& context, QWidget* parent)
+    : CataloguePage(context, kNames, RowNames(SiferritSizeTable), RowNames(SiferritMaterialTable), parent) {
+    selectionRow()->addStretch(1);
 
     // The maker's ordering code (or why there is none), and what the
     // material is made for.
-    auto* extras = m_ui.coreExtras;
+    QVBoxLayout* extras = coreExtras();
     extras->setSpacing(2);
-    extras->addWidget(MakeCaption(this, {"Label70", 70}));
-    QLabel* code = MakeOrderingCode(this);
+    extras->addWidget(caption({"Label70", 70}));
+    QLabel* code = OrderingCodeField(this);
     extras->addWidget(code);
     extras->addSpacing(4);
-    extras->addWidget(MakeCaption(this, {"Label156", 156}));
-    QLabel* application = MakeValueField(this, "Label154", QStringLiteral("Broadband Transformer"), Qt::AlignCenter);
+    extras->addWidget(caption({"Label156", 156}));
+    QLabel* application = valueField("Label154", QStringLiteral("Broadband Transformer"), Qt::AlignCenter);
     application->setFixedWidth(code->minimumWidth());
     extras->addWidget(application);
-    QLabel* range = make<QLabel>(this, "Label155");
+    QLabel* range = FixedCaption(this, "Label155");
     setBackground(range, kRangeGrey);
     setTextColour(range, Qt::white);
     range->setFont(BoldFont(range->font(), range->font().pointSize()));
@@ -102,13 +105,6 @@ SiferritPage::SiferritPage(MainContext& context, QWidget* parent)
     extras->addStretch(1);
 }
 
-void SiferritPage::ComboBox3Change() {
-    apply(RecomputeSiferrit(m_ui.selection(), m_ui.fields(), environment()));
-}
-
-void SiferritPage::applyUnits(bool usUnits) {
-    m_ui.setUnitLabels(usUnits);
-    ComboBox3Change();
-}
+void SiferritPage::recompute() { apply(RecomputeSiferrit(selection(), fields(), environment())); }
 
 } // namespace torvex::gui

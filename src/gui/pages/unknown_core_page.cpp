@@ -1,19 +1,22 @@
 #include "pages/unknown_core_page.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "calc/unknown_core.h"
-#include "pages/air_coil_controls.h"
+#include "tools/al_permeability_window.h"
+#include "widgets/builders.h"
 #include "widgets/decimal_key_filter.h"
+#include "widgets/result_label.h"
 
 namespace torvex::gui {
-
-using namespace aircore;
 
 namespace {
 
@@ -38,7 +41,8 @@ struct Fixed {
     const char* text;
 };
 // Captions and unit texts that are the same in both languages. The unit
-// labels Label166 and Label167 change with the measurement system; Label53 and the prefixes are rewritten by every recompute.
+// labels Label166 and Label167 change with the measurement system; Label53
+// and the prefixes are rewritten by every recompute.
 constexpr Fixed kFixedTexts[] = {
     {"Label44", "h"},      {"Label45", " mm"},    {"Label46", " mm"},  {"Label157", " mm"},
     {"Label232", "=>"},    {"Label231", "XL ="},  {"Label234", "Ω"},
@@ -64,45 +68,48 @@ constexpr Result kResults[] = {
 // ohm signs do not move while the user types.
 constexpr Result kPrefixes[] = {{"Label235", "M"}, {"Label239", "M"}, {"Label53", "mH"}};
 
+std::string fieldText(const QLineEdit* field) { return field->text().toStdString(); }
+
 } // namespace
 
-UnknownCorePage::UnknownCorePage(MainContext& context, QWidget* parent) : Page(context, "TabSheet4", 264, 45, parent) {
+UnknownCorePage::UnknownCorePage(PageContext& context, QWidget* parent) : Page(context, "TabSheet4", 264, 45, parent) {
     createControls();
     layOut();
     connectInputs();
 }
 
 void UnknownCorePage::createControls() {
-    const int language = m_context.state().languageOffset;
+    const Language shown = language();
+    const FieldWidth wide = FieldWidth::Digits(8);
+    const FieldWidth narrow = FieldWidth::Digits(6);
 
-    m_al = entryField(this, "Edit20", 8, 470);
-    m_alUnit = unitList(this, "ComboBox7", AlUnitNames, 0, 407);
-    m_inductance = entryField(this, "Edit4");
-    m_inductanceUnit = unitList(this, "ComboBox8", InductanceUnitNames, 1);
-    m_da = entryField(this, "Edit6", 6);
-    m_di = entryField(this, "Edit7", 6);
-    m_h = entryField(this, "Edit21", 6);
-    m_frequency = entryField(this, "Edit27");
-    m_frequencyUnit = unitList(this, "ComboBox20", FrequencyUnitNames, 1);
+    m_al = EntryField(this, "Edit20", wide, 470);
+    m_alUnit = SelectionList(this, "ComboBox7", ListTexts(AlUnitNames), 0, 407);
+    m_inductance = EntryField(this, "Edit4", wide);
+    m_inductanceUnit = SelectionList(this, "ComboBox8", ListTexts(InductanceUnitNames), 1);
+    m_da = EntryField(this, "Edit6", narrow);
+    m_di = EntryField(this, "Edit7", narrow);
+    m_h = EntryField(this, "Edit21", narrow);
+    m_frequency = EntryField(this, "Edit27", wide);
+    m_frequencyUnit = SelectionList(this, "ComboBox20", ListTexts(FrequencyUnitNames), 1);
 
     m_takeAl = make<QPushButton>(this, "BitBtn1", 321);
-    m_takeAl->setText(tableText(321, language));
+    m_takeAl->setText(TableText(321, shown));
     m_takeDimensions = make<QPushButton>(this, "BitBtn2", 322);
-    m_takeDimensions->setText(tableText(322, language));
+    m_takeDimensions->setText(TableText(322, shown));
 
-    m_turnsGroup = make<QGroupBox>(this, "GroupBox2", 302);
-    m_turnsGroup->setTitle(tableText(302, language));
-    m_turns = turnsField(this, "Edit5");
+    m_turnsGroup = TaggedGroup(this, "GroupBox2", 302, shown);
+    m_turns = TurnsField(this, "Edit5", wide);
 
     for (const Caption& c : kCaptions)
-        captionLabel(this, c.name, c.tag, language);
+        TaggedCaption(this, c.name, c.tag, shown);
     for (const Fixed& f : kFixedTexts)
-        fixedLabel(this, f.name, f.text);
+        FixedCaption(this, f.name, QString::fromUtf8(f.text));
     for (const Result& r : kResults)
-        resultLabel(this, r.name, r.widest);
+        ResultField(this, r.name, QString::fromUtf8(r.widest), {.padding = 8});
     for (const Result& p : kPrefixes)
-        reserveWidth(findChild<QLabel*>(QLatin1String(p.name)), p.widest);
-    m_gaugeMark = gaugeMark(this, "Label245");
+        ReserveWidth(findChild<QLabel*>(QLatin1String(p.name)), QString::fromUtf8(p.widest));
+    m_gaugeMark = GaugeMark(this, "Label245");
     m_wireUnit = findChild<QLabel*>(QStringLiteral("Label166"));
     m_lengthUnit = findChild<QLabel*>(QStringLiteral("Label167"));
 }
@@ -186,15 +193,15 @@ void UnknownCorePage::layOut() {
 void UnknownCorePage::connectInputs() {
     for (QLineEdit* field : {m_al, m_inductance, m_da, m_di, m_h, m_frequency, m_turns}) {
         m_context.keyFilter().attach(field);
-        connect(field, &QLineEdit::textChanged, this, &UnknownCorePage::Edit4Change);
+        connect(field, &QLineEdit::textChanged, this, &UnknownCorePage::recompute);
     }
     for (QComboBox* list : {m_alUnit, m_inductanceUnit, m_frequencyUnit})
-        connect(list, &QComboBox::activated, this, &UnknownCorePage::Edit4Change);
-    connect(m_takeAl, &QPushButton::clicked, this, &UnknownCorePage::BitBtn1Click);
-    connect(m_takeDimensions, &QPushButton::clicked, this, &UnknownCorePage::BitBtn2Click);
+        connect(list, &QComboBox::activated, this, &UnknownCorePage::recompute);
+    connect(m_takeAl, &QPushButton::clicked, this, &UnknownCorePage::copyAlFromTool);
+    connect(m_takeDimensions, &QPushButton::clicked, this, &UnknownCorePage::copyDimensionsFromTool);
 }
 
-void UnknownCorePage::Edit4Change() {
+void UnknownCorePage::recompute() {
     const UnknownCoreInputs in{fieldText(m_al),        m_alUnit->currentIndex(),
                                fieldText(m_inductance), m_inductanceUnit->currentIndex(),
                                fieldText(m_da),        fieldText(m_di),
@@ -203,45 +210,39 @@ void UnknownCorePage::Edit4Change() {
     apply(RecomputeUnknownCore(in, environment()));
 }
 
-void UnknownCorePage::applyUnits(bool usUnits) {
-    m_wireUnit->setText(usUnits ? QStringLiteral(" AWG") : QStringLiteral(" mm"));
-    m_lengthUnit->setText(usUnits ? QStringLiteral(" in") : QStringLiteral(" cm"));
-    m_gaugeMark->setVisible(usUnits);
-    Edit4Change();
+void UnknownCorePage::applyUnits() {
+    const bool us = usUnits();
+    m_wireUnit->setText(us ? QStringLiteral(" AWG") : QStringLiteral(" mm"));
+    m_lengthUnit->setText(us ? QStringLiteral(" in") : QStringLiteral(" cm"));
+    m_gaugeMark->setVisible(us);
+    recompute();
 }
 
 // The AL field receives the tool window's AL (in nH/N², so the unit goes back
 // to "nH/N²"). The text and the unit change together and the page is
 // recomputed once, so a take-over reports a failure at most once and never
 // leaves results that belong to the old unit.
-void UnknownCorePage::BitBtn1Click() {
-    const QWidget* tool = m_context.alPermeabilityWindow();
-    if (!tool)
-        return;
-    const auto* toolAl = tool->findChild<QLabel*>(QStringLiteral("Label4"));
-    const std::string shown = toolAl ? toolAl->text().toStdString() : std::string();
+void UnknownCorePage::copyAlFromTool() {
+    const std::string shown = m_context.alPermeabilityWindow().alText().toStdString();
     {
         const QSignalBlocker quiet(m_al);
-        m_al->setText(fromUtf8(TakeOverAlText(shown, environment().decimalSeparator)));
+        m_al->setText(Utf8(TakeOverAlText(shown, environment().decimalSeparator)));
     }
     m_alUnit->setCurrentIndex(0);
-    Edit4Change();
+    recompute();
 }
 
 // The dimensions are copied as typed there (before its coating correction),
 // all three before the one recompute, so a text that is not a number is
 // reported once rather than once per copied field.
-void UnknownCorePage::BitBtn2Click() {
-    const QWidget* tool = m_context.alPermeabilityWindow();
-    if (!tool)
-        return;
-    const std::pair<QLineEdit*, const char*> copies[] = {{m_da, "Edit3"}, {m_di, "Edit4"}, {m_h, "Edit5"}};
-    for (const auto& [field, source] : copies) {
-        const auto* toolField = tool->findChild<QLineEdit*>(QLatin1String(source));
+void UnknownCorePage::copyDimensionsFromTool() {
+    const AlPermeabilityWindow::Dimensions typed = m_context.alPermeabilityWindow().dimensionTexts();
+    const std::pair<QLineEdit*, const QString&> copies[] = {{m_da, typed.da}, {m_di, typed.di}, {m_h, typed.h}};
+    for (const auto& [field, text] : copies) {
         const QSignalBlocker quiet(field);
-        field->setText(toolField ? toolField->text() : QString());
+        field->setText(text);
     }
-    Edit4Change();
+    recompute();
 }
 
 } // namespace torvex::gui

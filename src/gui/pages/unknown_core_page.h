@@ -10,17 +10,20 @@ class QPushButton;
 
 namespace torvex::gui {
 
-// TabSheet4: a core of unknown make whose AL and dimensions the user types or
-// takes over from the AL-and-µi window.
+// The page of a core of unknown make whose AL and dimensions the user types
+// or takes over from the AL-and-µi window.
 class UnknownCorePage : public Page {
     Q_OBJECT
 public:
-    UnknownCorePage(MainContext& context, QWidget* parent = nullptr);
-    void Edit4Change();
-    // Sets Label166, Label167 and Label245 for the measurement system, then recomputes.
-    void applyUnits(bool usUnits);
-    void BitBtn1Click(); // take AL over
-    void BitBtn2Click(); // take the dimensions over
+    explicit UnknownCorePage(PageContext& context, QWidget* parent = nullptr);
+    void recompute();
+    // The wire's unit captions and the "# " before the gauge for the
+    // measurement system shown now; then the page is recomputed.
+    void applyUnits();
+    // Take over what the AL-and-µi window shows (the window is built first
+    // if it does not exist yet).
+    void copyAlFromTool();
+    void copyDimensionsFromTool();
 
 private:
     void createControls();

@@ -5,6 +5,8 @@
 #include <array>
 #include <string_view>
 
+#include "platform/platform.h"
+
 namespace torvex::gui {
 
 namespace {
@@ -66,6 +68,9 @@ constexpr auto kLanguages = std::to_array<LanguageId>({
 });
 
 constexpr int kUsEnglish = 1033;
+// The primary language is the low byte of an identifier.
+constexpr int kPrimaryLanguageMask = 0xFF;
+constexpr int kGermanPrimary = 0x07;
 // An English territory without an identifier of its own: English texts and,
 // unlike the United States, metric units.
 constexpr int kEnglishElsewhere = 2057;
@@ -105,6 +110,18 @@ int UserDefaultLanguageId() {
             return LanguageIdFromLocaleName(value);
     }
     return kUsEnglish;
+}
+
+LocaleChoices ChoicesFromLanguageId(int languageId) {
+    const int id = languageId & 0xFFFF;
+    return {(id & kPrimaryLanguageMask) == kGermanPrimary ? Language::German : Language::English,
+            id == kUsEnglish ? UnitSystem::Us : UnitSystem::Metric};
+}
+
+void PlatformServices::chooseFromLanguageId(int languageId) {
+    const LocaleChoices choices = ChoicesFromLanguageId(languageId);
+    language = choices.language;
+    units = choices.units;
 }
 
 QString UserDecimalSeparator() { return QLocale::system().decimalPoint(); }

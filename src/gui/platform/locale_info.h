@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "settings.h"
+
 namespace torvex::gui {
 
 // The Windows-style language identifier of a POSIX locale name such as
@@ -14,6 +16,15 @@ int LanguageIdFromLocaleName(const QString& posixName);
 // The identifier of the user's messages locale: LC_ALL, then LC_MESSAGES,
 // then LANG.
 int UserDefaultLanguageId();
+
+// What a locale chooses at start: German texts for every locale whose primary
+// language is German (Germany, Austria, Switzerland, Luxembourg,
+// Liechtenstein), English for all others; US units only for US English.
+struct LocaleChoices {
+    Language language;
+    UnitSystem units;
+};
+LocaleChoices ChoicesFromLanguageId(int languageId);
 
 // The decimal separator of the user's numeric locale (LC_NUMERIC rules).
 QString UserDecimalSeparator();

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "settings.h"
+
 namespace torvex::gui {
 
 // Shows a recompute's failure to the user. Tests replace it by a recorder.
@@ -21,14 +23,21 @@ public:
 };
 
 // What the program reads from its platform at start, and the services it
-// uses. The real program fills it from the user's locale (systemPlatform());
-// tests choose every field.
+// uses. The real program fills it from the user's locale (SystemPlatform);
+// tests choose every field, or a language identifier for the first two.
 struct PlatformServices {
-    int userLanguageId = 1033;   // Windows-style language identifier (1031 German, 1033 US English)
-    QString decimalSeparator;    // of the user's numeric locale; may be empty
-    QString programFolder;       // where the help files are looked up, with a trailing "/"
+    // The start language and measurement system; these defaults are what a
+    // US English locale gives.
+    Language language = Language::English;
+    UnitSystem units = UnitSystem::Us;
+    QString decimalSeparator; // of the user's numeric locale; may be empty
+    QString programFolder;    // where the help files are looked up, with a trailing "/"
     ErrorReporter* errors = nullptr;
     HelpViewer* help = nullptr;
+
+    // Language and units as a locale with this Windows-style language
+    // identifier chooses them (1031 German, 1033 US English, ...).
+    void chooseFromLanguageId(int languageId);
 };
 
 } // namespace torvex::gui

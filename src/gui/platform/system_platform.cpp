@@ -37,7 +37,7 @@ SystemPlatform::~SystemPlatform() = default;
 
 PlatformServices SystemPlatform::services() const {
     PlatformServices services;
-    services.userLanguageId = UserDefaultLanguageId();
+    services.chooseFromLanguageId(UserDefaultLanguageId());
     services.decimalSeparator = UserDecimalSeparator();
     services.programFolder = FindHelpFolder(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
     services.errors = m_errors.get();

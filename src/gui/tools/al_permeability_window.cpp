@@ -3,16 +3,17 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "calc/al_permeability.h"
-#include "pages/air_coil_controls.h"
+#include "widgets/builders.h"
 #include "widgets/decimal_key_filter.h"
+#include "widgets/result_label.h"
 
 namespace torvex::gui {
-
-using namespace aircore;
 
 namespace {
 
@@ -53,41 +54,44 @@ constexpr Result kResults[] = {
     {"Label5", "00000.0"},   // µi
 };
 
+std::string fieldText(const QLineEdit* field) { return field->text().toStdString(); }
+
 } // namespace
 
-TForm3::TForm3(MainContext& context) : ToolWindow(context, "TForm3", 353, 50) {
-    setWindowTitle(tableText(353, m_context.state().languageOffset));
+AlPermeabilityWindow::AlPermeabilityWindow(WindowContext& context) : ToolWindow(context, "TForm3", 353, 50) {
     createControls();
     layOut();
     connectInputs();
     finishCreation();
 }
 
-void TForm3::createControls() {
-    const int language = m_context.state().languageOffset;
-    m_dimensions = make<QGroupBox>(this, "GroupBox1", 309);
-    m_dimensions->setTitle(tableText(309, language));
+void AlPermeabilityWindow::createControls() {
+    const Language shown = settings().language();
+    m_dimensions = TaggedGroup(this, "GroupBox1", 309, shown);
 
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
         const QByteArray name = "Edit" + QByteArray::number(int(i) + 1);
-        m_fields[i] = entryField(this, name.constData(), 7);
+        m_fields[i] = EntryField(this, name.constData(), FieldWidth::Digits(7));
     }
     // The coating starts at zero in the locale's notation. Nothing is
     // computed at creation, so this does not count as a change.
     {
         const QSignalBlocker quiet(m_fields[5]);
-        m_fields[5]->setText(QStringLiteral("0") + m_context.state().decimalSeparator + QStringLiteral("00"));
+        m_fields[5]->setText(QStringLiteral("0") + settings().decimalSeparator() + QStringLiteral("00"));
     }
 
     for (const Caption& c : kCaptions)
-        captionLabel(this, c.name, c.tag, language);
+        TaggedCaption(this, c.name, c.tag, shown);
     for (const Fixed& f : kFixedTexts)
-        fixedLabel(this, f.name, f.text);
-    for (const Result& r : kResults)
-        resultLabel(this, r.name, r.widest);
+        FixedCaption(this, f.name, QString::fromUtf8(f.text));
+    for (const Result& r : kResults) {
+        ResultLabel* field = ResultField(this, r.name, QString::fromUtf8(r.widest), {.padding = 8});
+        if (qstrcmp(r.name, "Label4") == 0)
+            m_al = field;
+    }
 }
 
-void TForm3::layOut() {
+void AlPermeabilityWindow::layOut() {
     auto w = [this](const char* name) { return findChild<QWidget*>(QLatin1String(name)); };
     auto row = [&](std::initializer_list<const char*> names) {
         auto* box = new QHBoxLayout;
@@ -149,17 +153,23 @@ void TForm3::layOut() {
     window->addLayout(results);
 }
 
-void TForm3::connectInputs() {
+void AlPermeabilityWindow::connectInputs() {
     for (QLineEdit* field : m_fields) {
         m_context.keyFilter().attach(field);
-        connect(field, &QLineEdit::textChanged, this, &TForm3::Edit1Change);
+        connect(field, &QLineEdit::textChanged, this, &AlPermeabilityWindow::recompute);
     }
 }
 
-void TForm3::Edit1Change() {
+void AlPermeabilityWindow::recompute() {
     const AlPermeabilityInputs in{fieldText(m_fields[0]), fieldText(m_fields[1]), fieldText(m_fields[2]),
                                   fieldText(m_fields[3]), fieldText(m_fields[4]), fieldText(m_fields[5])};
     apply(RecomputeAlPermeability(in, environment()));
+}
+
+QString AlPermeabilityWindow::alText() const { return m_al->text(); }
+
+AlPermeabilityWindow::Dimensions AlPermeabilityWindow::dimensionTexts() const {
+    return {m_fields[2]->text(), m_fields[3]->text(), m_fields[4]->text()};
 }
 
 } // namespace torvex::gui

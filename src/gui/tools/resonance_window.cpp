@@ -1,4 +1,4 @@
-#include "tools/tool_windows.h"
+#include "tools/resonance_window.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
@@ -13,7 +13,7 @@
 #include <string_view>
 
 #include "calc/resonance.h"
-#include "widgets/colours.h"
+#include "widgets/builders.h"
 #include "widgets/decimal_key_filter.h"
 #include "widgets/make.h"
 #include "widgets/result_label.h"
@@ -61,11 +61,13 @@ constexpr std::array<RowPlan, 3> kRowPlans{{
 
 constexpr int kBlockGap = 12; // between the inputs and the result of a row
 
-QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
-// Width of a text in a widget's font, with room for a frame and margins.
-int roomFor(const QWidget* w, const char* widest) {
-    return w->fontMetrics().horizontalAdvance(QString::fromUtf8(widest)) + 12;
+// The texts of a unit list; the lists have fewer units than places.
+QStringList unitTexts(const Units& units) {
+    QStringList texts;
+    for (std::string_view unit : units)
+        if (!unit.empty())
+            texts << Utf8(unit);
+    return texts;
 }
 
 // A group box whose caption alone is drawn in a font of its own; the controls
@@ -130,13 +132,13 @@ void spreadHeading(HeadingBox* group, const QLayout* row) {
 
 } // namespace
 
-TForm2::TForm2(MainContext& context) : ToolWindow(context, "TForm2", 352, 51) {
+ResonanceWindow::ResonanceWindow(WindowContext& context) : ToolWindow(context, "TForm2", 352, 51) {
     createRows();
     connectRows();
     finishCreation();
 }
 
-void TForm2::createRows() {
+void ResonanceWindow::createRows() {
     auto* outer = new QVBoxLayout(this);
     for (std::size_t i = 0; i < kRowPlans.size(); ++i) {
         const RowPlan& plan = kRowPlans[i];
@@ -145,16 +147,9 @@ void TForm2::createRows() {
         auto* row = new QHBoxLayout(group);
 
         auto addInput = [&](const InputField& input, QLineEdit*& edit, QComboBox*& list) {
-            edit = make<QLineEdit>(group, input.edit);
-            setBackground(edit, kEntryLime);
-            edit->setFixedWidth(roomFor(edit, "00000.000"));
+            edit = EntryField(group, input.edit, FieldWidth::Fitting(QStringLiteral("00000.000")));
             m_context.keyFilter().attach(edit);
-            list = make<QComboBox>(group, input.unitList);
-            for (std::string_view unit : *input.units)
-                if (!unit.empty())
-                    list->addItem(fromUtf8(unit));
-            list->setCurrentIndex(input.initialUnit);
-            setBackground(list, kListYellow);
+            list = SelectionList(group, input.unitList, unitTexts(*input.units), input.initialUnit);
             row->addWidget(edit);
             row->addWidget(list);
             row->addSpacing(kBlockGap);
@@ -162,22 +157,15 @@ void TForm2::createRows() {
         addInput(plan.first, m_rows[i].first, m_rows[i].firstUnit);
         addInput(plan.second, m_rows[i].second, m_rows[i].secondUnit);
 
-        auto* result = make<ResultLabel>(group, plan.result);
-        setBackground(result, kResultWhite);
-        result->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        result->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        result->setMinimumWidth(roomFor(result, "-000.000"));
-        auto* unit = make<QLabel>(group, plan.unitLabel);
-        unit->setText(QString::fromUtf8(plan.unitText));
-        unit->setMinimumWidth(roomFor(unit, "MHz"));
-        row->addWidget(result);
-        row->addWidget(unit);
+        row->addWidget(ResultField(group, plan.result, QStringLiteral("-000.000")));
+        row->addWidget(ReserveWidth(FixedCaption(group, plan.unitLabel, QString::fromUtf8(plan.unitText)),
+                                    QStringLiteral("MHz"), 12));
         spreadHeading(group, row);
         outer->addWidget(group);
     }
 }
 
-void TForm2::connectRows() {
+void ResonanceWindow::connectRows() {
     for (int i = 0; i < int(m_rows.size()); ++i) {
         const Row& row = m_rows[std::size_t(i)];
         auto recompute = [this, i] { recomputeRow(i); };
@@ -188,15 +176,15 @@ void TForm2::connectRows() {
     }
 }
 
-void TForm2::recomputeRow(int i) {
+void ResonanceWindow::recomputeRow(int i) {
     const Row& row = m_rows[std::size_t(i)];
     const ResonanceRowInputs inputs{row.first->text().toStdString(), row.firstUnit->currentIndex(),
                                     row.second->text().toStdString(), row.secondUnit->currentIndex()};
     apply(kRowPlans[std::size_t(i)].recompute(inputs, environment()));
 }
 
-void TForm2::Edit1Change() { recomputeRow(0); }
-void TForm2::Edit3Change() { recomputeRow(1); }
-void TForm2::Edit5Change() { recomputeRow(2); }
+void ResonanceWindow::recomputeFrequency() { recomputeRow(0); }
+void ResonanceWindow::recomputeCapacitance() { recomputeRow(1); }
+void ResonanceWindow::recomputeInductance() { recomputeRow(2); }
 
 } // namespace torvex::gui

@@ -2,9 +2,11 @@
 
 #include <QLayout>
 
+#include "widgets/language.h"
+
 namespace torvex::gui {
 
-ToolWindow::ToolWindow(MainContext& context, const char* objectName, int tag, int helpContext)
+ToolWindow::ToolWindow(WindowContext& context, const char* objectName, int tag, int helpContext)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_context(context) {
@@ -24,8 +26,13 @@ void ToolWindow::showAndRaise() {
 void ToolWindow::finishCreation() {
     if (layout())
         layout()->setSizeConstraint(QLayout::SetFixedSize);
-    m_context.registerWindow(this);
-    m_context.invokeStartLanguage();
+    followSettings(DisplaySettings::Change::Language);
+    connect(&m_context.settings(), &DisplaySettings::changed, this, &ToolWindow::followSettings);
+}
+
+void ToolWindow::followSettings(DisplaySettings::Change what) {
+    if (what == DisplaySettings::Change::Language)
+        ApplyLanguage({this}, settings().language());
 }
 
 void ToolWindow::apply(const torvex::Outcome& outcome) {

@@ -4,8 +4,9 @@
 #include <memory>
 
 #include "calc/writes.h"
-#include "main_context.h"
+#include "platform/display_settings.h"
 #include "widgets/output_writer.h"
+#include "widgets/window_context.h"
 
 namespace torvex::gui {
 
@@ -15,18 +16,23 @@ class ToolWindow : public QWidget {
     Q_OBJECT
 public:
     // objectName "TForm2"...; tag selects the caption; helpContext for F1.
-    ToolWindow(MainContext& context, const char* objectName, int tag, int helpContext);
+    ToolWindow(WindowContext& context, const char* objectName, int tag, int helpContext);
 
     // Shows the window, or brings it to the front with its inputs unchanged.
     void showAndRaise();
 
 protected:
-    // Ends a constructor: registers the window, fixes its size to its layout
-    // and re-applies the start language.
+    // Ends a constructor: fixes the size to the layout, takes the texts of
+    // the language shown now and follows every later change of the settings.
     void finishCreation();
+    // A change of the settings; the language is taken here, the rest is the
+    // window's own business.
+    virtual void followSettings(DisplaySettings::Change what);
+
     void apply(const torvex::Outcome& outcome);
-    torvex::Environment environment() const { return m_context.state().environment(); }
-    MainContext& m_context;
+    torvex::Environment environment() const { return settings().environment(); }
+    const DisplaySettings& settings() const { return m_context.settings(); }
+    WindowContext& m_context;
 
 private:
     std::unique_ptr<OutputWriter> m_writer;

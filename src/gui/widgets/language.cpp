@@ -23,8 +23,8 @@ namespace torvex::gui {
 
 namespace {
 
-QString text(int id, int offset) {
-    const std::string_view t = torvex::LoadText(id, offset);
+QString text(int id, Language language) {
+    const std::string_view t = torvex::LoadText(id, language);
     return QString::fromUtf8(t.data(), qsizetype(t.size()));
 }
 
@@ -47,12 +47,12 @@ QTabWidget* pageControlOf(QWidget* w) {
     return tabs && tabs->indexOf(w) >= 0 ? tabs : nullptr;
 }
 
-void applyToComponent(QObject* component, int tag, int offset) {
+void applyToComponent(QObject* component, int tag, Language language) {
     const int captionId = tag;
     const int hintId = tag + 500;
 
     if (auto* action = qobject_cast<QAction*>(component)) {
-        action->setText(text(captionId, offset));
+        action->setText(text(captionId, language));
         return;
     }
     auto* w = qobject_cast<QWidget*>(component);
@@ -60,53 +60,53 @@ void applyToComponent(QObject* component, int tag, int offset) {
         return;
 
     if (isImage(w)) {
-        setHint(w, text(hintId, offset));
+        setHint(w, text(hintId, language));
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
-        label->setText(text(captionId, offset));
-        setHint(label, text(hintId, offset));
+        label->setText(text(captionId, language));
+        setHint(label, text(hintId, language));
     } else if (auto* radio = qobject_cast<QRadioButton*>(w)) {
-        radio->setText(text(captionId, offset));
+        radio->setText(text(captionId, language));
     } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
-        check->setText(text(captionId, offset));
-        setHint(check, text(hintId, offset));
+        check->setText(text(captionId, language));
+        setHint(check, text(hintId, language));
     } else if (qobject_cast<QToolButton*>(w)) {
-        setHint(w, text(hintId, offset));
+        setHint(w, text(hintId, language));
     } else if (auto* button = qobject_cast<QPushButton*>(w)) {
-        button->setText(text(captionId, offset));
-        setHint(button, text(hintId, offset));
+        button->setText(text(captionId, language));
+        setHint(button, text(hintId, language));
     } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
-        group->setTitle(text(captionId, offset));
-        setHint(group, text(hintId, offset));
+        group->setTitle(text(captionId, language));
+        setHint(group, text(hintId, language));
         // A radio group also names each of its entries.
         if (kindOf(group) == QLatin1String("radioGroup")) {
             const auto entries = group->findChildren<QRadioButton*>();
             for (qsizetype k = 0; k < entries.size(); ++k)
-                entries[k]->setText(text(tag + int(k) + 1, offset));
+                entries[k]->setText(text(tag + int(k) + 1, language));
         }
     } else if (qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
                qobject_cast<QTextEdit*>(w)) {
-        setHint(w, text(hintId, offset));
+        setHint(w, text(hintId, language));
     } else if (QTabWidget* tabs = pageControlOf(w)) {
-        tabs->setTabText(tabs->indexOf(w), text(captionId, offset));
+        tabs->setTabText(tabs->indexOf(w), text(captionId, language));
     } else if (kindOf(w) == QLatin1String("panel")) {
-        w->setProperty("text", text(captionId, offset));
+        w->setProperty("text", text(captionId, language));
     }
 }
 
 } // namespace
 
-void ApplyLanguage(const QList<QWidget*>& windows, int offset) {
-    QGuiApplication::setApplicationDisplayName(text(357, offset));
+void ApplyLanguage(const QList<QWidget*>& windows, Language language) {
+    QGuiApplication::setApplicationDisplayName(text(357, language));
     for (QWidget* window : windows) {
         if (!window)
             continue;
         const QObjectList components = window->findChildren<QObject*>();
         // A window without components keeps its caption.
         if (const int windowTag = tagOf(window); windowTag != 0 && !components.isEmpty())
-            window->setWindowTitle(text(windowTag, offset));
+            window->setWindowTitle(text(windowTag, language));
         for (QObject* component : components)
             if (const int tag = tagOf(component); tag != 0)
-                applyToComponent(component, tag, offset);
+                applyToComponent(component, tag, language);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QLatin1String>
 #include <QObject>
+#include <QVariant>
 
 namespace torvex::gui {
 

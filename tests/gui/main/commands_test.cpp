@@ -43,7 +43,7 @@ void CommandsTest::unitCommandsSwitchAndAlwaysRunInFull() {
     p.action("inchfootAWG1")->trigger();
     QVERIFY(p.action("inchfootAWG1")->isChecked());
     QVERIFY(!p.action("mmcm1")->isChecked());
-    QVERIFY(p.main()->state().usUnits);
+    QVERIFY(p.main()->settings().usUnits());
     QCOMPARE(test::labelText(p.main(), "Label10"), QStringLiteral(" in"));
     QVERIFY(!p.find("Label240")->isHidden());
     QCOMPARE(wire->count(), 44);

@@ -28,9 +28,17 @@
 
 #include "started_program.h"
 #include "support/ui_helpers.h"
-#include "tools/about_box.h"
+#include "pages/air_coil_page.h"
+#include "pages/ferrite_ft_page.h"
+#include "pages/ferroxcube_page.h"
+#include "pages/iron_powder_page.h"
+#include "pages/siferrit_page.h"
+#include "pages/unknown_core_page.h"
+#include "tools/about_window.h"
 #include "tools/al_permeability_window.h"
-#include "tools/tool_windows.h"
+#include "tools/conversion_window.h"
+#include "tools/copper_resistance_window.h"
+#include "tools/resonance_window.h"
 
 using namespace torvex;
 using test::StartedProgram;
@@ -44,61 +52,62 @@ constexpr int kActionsPerStart = 750;
 // How many earlier actions a failure report lists.
 constexpr std::size_t kHistory = 12;
 
-// One calculator: its window, its recompute handler and the inputs bound to it.
+// One calculator: its window, its name and the inputs bound to it.
 struct Calculator {
     const char* window;
-    const char* handler;
+    const char* name;
     QStringList inputs;
     std::function<void(gui::Program&)> recompute;
 
-    QString key() const { return QLatin1String(window) + QLatin1Char('.') + QLatin1String(handler); }
+    QString key() const { return QLatin1String(window) + QLatin1Char('.') + QLatin1String(name); }
 };
 
 const std::vector<Calculator>& Calculators() {
     using P = gui::Program;
     static const std::vector<Calculator> table{
-        {"TForm1", "ComboBox1Change", {"ComboBox2", "ComboBox1", "Edit1", "ComboBox9", "Edit3", "ComboBox10", "Edit2"},
-         [](P& p) { p.mainWindow()->ComboBox1Change(); }},
-        {"TForm1", "ComboBox5Change",
-         {"ComboBox5", "ComboBox6", "Edit17", "ComboBox12", "Edit18", "ComboBox13", "Edit19"},
-         [](P& p) { p.mainWindow()->ComboBox5Change(); }},
-        {"TForm1", "ComboBox3Change",
-         {"ComboBox3", "ComboBox4", "Edit11", "ComboBox14", "Edit12", "ComboBox15", "Edit13"},
-         [](P& p) { p.mainWindow()->ComboBox3Change(); }},
-        {"TForm1", "ComboBox16Change",
+        {"TForm1", "ironPowder", {"ComboBox2", "ComboBox1", "Edit1", "ComboBox9", "Edit3", "ComboBox10", "Edit2"},
+         [](P& p) { p.mainWindow()->ironPowderPage().recompute(); }},
+        {"TForm1", "ferriteFt", {"ComboBox5", "ComboBox6", "Edit17", "ComboBox12", "Edit18", "ComboBox13", "Edit19"},
+         [](P& p) { p.mainWindow()->ferriteFtPage().recompute(); }},
+        {"TForm1", "siferrit", {"ComboBox3", "ComboBox4", "Edit11", "ComboBox14", "Edit12", "ComboBox15", "Edit13"},
+         [](P& p) { p.mainWindow()->siferritPage().recompute(); }},
+        {"TForm1", "ferroxcube",
          {"ComboBox16", "ComboBox17", "Edit24", "ComboBox18", "Edit25", "ComboBox19", "Edit26"},
-         [](P& p) { p.mainWindow()->ComboBox16Change(); }},
-        {"TForm1", "Edit4Change",
+         [](P& p) { p.mainWindow()->ferroxcubePage().recompute(); }},
+        {"TForm1", "unknownCore",
          {"Edit20", "ComboBox7", "Edit4", "ComboBox8", "Edit6", "Edit7", "Edit21", "Edit27", "ComboBox20", "Edit5",
           "BitBtn1", "BitBtn2"},
-         [](P& p) { p.mainWindow()->Edit4Change(); }},
-        {"TForm1", "Edit14Change", {"Edit14", "ComboBox11", "Edit15", "Edit16"},
-         [](P& p) { p.mainWindow()->Edit14Change(); }},
-        {"TForm1", "Edit8Change", {"Edit8", "Edit9", "Edit10"}, [](P& p) { p.mainWindow()->Edit8Change(); }},
-        {"TForm1", "ComboBox21Change", {"ComboBox21", "Edit23", "RadioButton1", "RadioButton2"},
-         [](P& p) { p.mainWindow()->ComboBox21Change(); }},
-        {"TForm2", "Edit1Change", {"Edit1", "ComboBox1", "Edit2", "ComboBox2"},
-         [](P& p) { p.resonance()->Edit1Change(); }},
-        {"TForm2", "Edit3Change", {"Edit3", "ComboBox3", "Edit4", "ComboBox4"},
-         [](P& p) { p.resonance()->Edit3Change(); }},
-        {"TForm2", "Edit5Change", {"Edit5", "ComboBox5", "Edit6", "ComboBox6"},
-         [](P& p) { p.resonance()->Edit5Change(); }},
-        {"TForm3", "Edit1Change", {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6"},
-         [](P& p) { p.alPermeability()->Edit1Change(); }},
-        {"TForm4", "Edit1Change", {"Edit1", "ComboBox1", "ComboBox2", "Edit3"},
-         [](P& p) { p.copper()->Edit1Change(); }},
-        {"TForm5", "Edit1Change", {"Edit1", "ComboBox1"}, [](P& p) { p.conversion()->Edit1Change(); }},
-        {"TForm5", "Edit2Change", {"Edit2", "ComboBox2"}, [](P& p) { p.conversion()->Edit2Change(); }},
-        {"TForm5", "ComboBox3Change", {"ComboBox3"}, [](P& p) { p.conversion()->ComboBox3Change(); }},
-        {"TForm5", "Edit3Change", {"Edit3"}, [](P& p) { p.conversion()->Edit3Change(); }},
+         [](P& p) { p.mainWindow()->unknownCorePage().recompute(); }},
+        {"TForm1", "coilTurns", {"Edit14", "ComboBox11", "Edit15", "Edit16"},
+         [](P& p) { p.mainWindow()->airCoilPage().recomputeCoilTurns(); }},
+        {"TForm1", "coilInductance", {"Edit8", "Edit9", "Edit10"},
+         [](P& p) { p.mainWindow()->airCoilPage().recomputeCoilInductance(); }},
+        {"TForm1", "straightConductor", {"ComboBox21", "Edit23", "RadioButton1", "RadioButton2"},
+         [](P& p) { p.mainWindow()->airCoilPage().recomputeStraightConductor(); }},
+        {"TForm2", "frequency", {"Edit1", "ComboBox1", "Edit2", "ComboBox2"},
+         [](P& p) { p.resonance().recomputeFrequency(); }},
+        {"TForm2", "capacitance", {"Edit3", "ComboBox3", "Edit4", "ComboBox4"},
+         [](P& p) { p.resonance().recomputeCapacitance(); }},
+        {"TForm2", "inductance", {"Edit5", "ComboBox5", "Edit6", "ComboBox6"},
+         [](P& p) { p.resonance().recomputeInductance(); }},
+        {"TForm3", "alPermeability", {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6"},
+         [](P& p) { p.alPermeability().recompute(); }},
+        {"TForm4", "copperResistance", {"Edit1", "ComboBox1", "ComboBox2", "Edit3"},
+         [](P& p) { p.copper().recompute(); }},
+        {"TForm5", "imperialToMetric", {"Edit1", "ComboBox1"},
+         [](P& p) { p.conversion().recomputeImperialToMetric(); }},
+        {"TForm5", "metricToImperial", {"Edit2", "ComboBox2"},
+         [](P& p) { p.conversion().recomputeMetricToImperial(); }},
+        {"TForm5", "gaugeDiameter", {"ComboBox3"}, [](P& p) { p.conversion().recomputeGaugeDiameter(); }},
+        {"TForm5", "fahrenheit", {"Edit3"}, [](P& p) { p.conversion().recomputeFahrenheit(); }},
     };
     return table;
 }
 
 // The language command recomputes these; the unit command every calculator
 // of the main window and the copper-resistance window.
-const QStringList kLanguageRecomputes{"TForm1.ComboBox21Change", "TForm1.ComboBox1Change", "TForm1.ComboBox3Change",
-                                      "TForm1.ComboBox5Change", "TForm1.ComboBox16Change"};
+const QStringList kLanguageRecomputes{"TForm1.straightConductor", "TForm1.ironPowder", "TForm1.siferrit",
+                                      "TForm1.ferriteFt", "TForm1.ferroxcube"};
 
 // What a user types, by how often: mostly digits, now and then a separator,
 // a sign, an exponent, a blank or a stray letter. The letters hold no "n", so
@@ -200,14 +209,14 @@ private:
         // The start computes every page of the main window and the gauge row of
         // the conversion window; the other calculators wait for input.
         m_everRan = allCalculatorsOf({QStringLiteral("TForm1")});
-        m_everRan << QStringLiteral("TForm5.ComboBox3Change");
+        m_everRan << QStringLiteral("TForm5.gaugeDiameter");
         remember(QStringLiteral("start with language %1 and separator \"%2\"")
                      .arg(locale.languageId)
                      .arg(QString::fromUtf8(locale.separator)));
     }
 
     gui::Program& program() { return *m_program->program; }
-    gui::TForm1* main() { return m_program->main(); }
+    gui::MainWindow* main() { return m_program->main(); }
     QList<QWidget*> windows() { return main()->windows(); }
 
     QList<QWidget*> shownWindows() {
@@ -377,7 +386,7 @@ private:
             text += QLatin1Char('-');
         text += digits(1 + pick(6));
         if (chance(60))
-            text += main()->state().decimalSeparator + digits(pick(6));
+            text += main()->settings().decimalSeparator() + digits(pick(6));
         if (chance(40)) {
             const int exponent = chance(10) ? pick(9900) - 4950 : pick(61) - 30;
             text += QStringLiteral("e%1").arg(exponent);
@@ -496,11 +505,11 @@ private:
             QWidget* (*window)(gui::Program&);
         };
         static const Opener kOpeners[] = {
-            {"Info1", nullptr, [](gui::Program& p) -> QWidget* { return p.about(); }},
-            {"Permeabilitt1", "ToolButton1", [](gui::Program& p) -> QWidget* { return p.alPermeability(); }},
-            {"Schwingkreis1", "ToolButton2", [](gui::Program& p) -> QWidget* { return p.resonance(); }},
-            {"RCu1", "ToolButton3", [](gui::Program& p) -> QWidget* { return p.copper(); }},
-            {"Umrechnungminch1", "ToolButton5", [](gui::Program& p) -> QWidget* { return p.conversion(); }},
+            {"Info1", nullptr, [](gui::Program& p) -> QWidget* { return &p.about(); }},
+            {"Permeabilitt1", "ToolButton1", [](gui::Program& p) -> QWidget* { return &p.alPermeability(); }},
+            {"Schwingkreis1", "ToolButton2", [](gui::Program& p) -> QWidget* { return &p.resonance(); }},
+            {"RCu1", "ToolButton3", [](gui::Program& p) -> QWidget* { return &p.copper(); }},
+            {"Umrechnungminch1", "ToolButton5", [](gui::Program& p) -> QWidget* { return &p.conversion(); }},
         };
         const Opener& opener = kOpeners[pick(int(std::size(kOpeners)))];
         const char* used = opener.command;
@@ -519,7 +528,7 @@ private:
         QWidget* window = pickFrom(others);
         if (!window)
             return openWindow();
-        if (window == program().about() && chance(50))
+        if (window == &program().about() && chance(50))
             window->findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
         else
             window->close();
@@ -544,9 +553,9 @@ private:
     Step switchLanguage() {
         const bool english = chance(50);
         QString how;
-        if (program().about()->isVisible() && chance(50)) {
+        if (program().about().isVisible() && chance(50)) {
             const char* image = english ? "Image2" : "Image1";
-            QTest::mouseClick(program().about()->findChild<QWidget*>(QLatin1String(image)), Qt::LeftButton);
+            QTest::mouseClick(program().about().findChild<QWidget*>(QLatin1String(image)), Qt::LeftButton);
             how = QStringLiteral("About's %1").arg(QLatin1String(image));
         } else {
             const char* command = english ? "English1" : "Deutsch1";
@@ -560,13 +569,13 @@ private:
     // The hidden picture swap: Ctrl+Alt+Shift with Q, E, X, now and then
     // another key or chord, and the five seconds running out.
     Step aboutKeys() {
-        gui::TAboutBox* about = program().about();
+        gui::AboutWindow* about = &program().about();
         if (!about->isVisible()) {
-            main()->Info1Click();
+            main()->showAbout();
             return {QStringLiteral("open About"), {about}, {}};
         }
         if (about->timer()->isActive() && chance(20)) {
-            about->Timer1Timer();
+            about->restoreProgramPicture();
             return {QStringLiteral("About's five seconds pass"), {about}, {}};
         }
         static constexpr Qt::Key kKeys[] = {Qt::Key_Q, Qt::Key_E, Qt::Key_X, Qt::Key_Q, Qt::Key_E, Qt::Key_X, Qt::Key_A};
@@ -582,7 +591,7 @@ private:
 
     Step contextHelp() {
         if (chance(50)) {
-            main()->ShowContextHelp();
+            main()->showContextHelp();
             return {QStringLiteral("F1"), {}, {}};
         }
         m_program->action("Help1")->trigger();

@@ -3,7 +3,7 @@
 #include <QAction>
 #include <memory>
 
-#include "mainwindow.h"
+#include "main_window.h"
 #include "program.h"
 #include "support/recorders.h"
 #include "widgets/hint_style.h"
@@ -19,7 +19,7 @@ struct StartedProgram {
         // As the program's start does, before any window exists.
         gui::InstallHintStyle();
         gui::PlatformServices services;
-        services.userLanguageId = languageId;
+        services.chooseFromLanguageId(languageId);
         services.decimalSeparator = separator;
         services.programFolder = kFolder;
         services.errors = &errors;
@@ -27,7 +27,7 @@ struct StartedProgram {
         program = std::make_unique<gui::Program>(services);
     }
 
-    gui::TForm1* main() const { return program->mainWindow(); }
+    gui::MainWindow* main() const { return program->mainWindow(); }
     QAction* action(const char* name) const { return main()->findChild<QAction*>(QLatin1String(name)); }
     template <class W = QWidget>
     W* find(const char* name) const {

@@ -2,14 +2,17 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 
+#include "pages/unknown_core_page.h"
 #include "started_program.h"
 #include "support/ui_helpers.h"
-#include "tools/tool_windows.h"
+#include "tools/copper_resistance_window.h"
+#include "version.h"
 
 using namespace torvex;
 using torvex::test::StartedProgram;
@@ -21,7 +24,10 @@ private slots:
     void startsFromLocale();
     void windowsAreCreatedInOrderAndCarryTheStartLanguage_data();
     void windowsAreCreatedInOrderAndCarryTheStartLanguage();
+    void startSelections();
     void frameAndDefaults();
+    void versionTextsAgreeWithTheProject();
+    void windowsAreBuiltWhenFirstAskedFor();
 };
 
 void StartupTest::startsFromLocale_data() {
@@ -46,15 +52,11 @@ void StartupTest::startsFromLocale() {
     QFETCH(bool, english);
     QFETCH(bool, usUnits);
     StartedProgram p(languageId, separator);
-    const gui::ProgramState& state = p.main()->state();
+    const gui::DisplaySettings& settings = p.main()->settings();
 
-    QCOMPARE(state.languageOffset, english ? 1000 : 0);
-    QCOMPARE(state.languageCode, english ? QStringLiteral("09") : QStringLiteral("07"));
-    QCOMPARE(state.usLocale, languageId == 1033);
-    QCOMPARE(state.usUnits, usUnits);
-    QCOMPARE(state.decimalSeparator, separator);
-    QCOMPARE(state.awgNames.size(), 44);
-    QCOMPARE(state.awgNames.at(23), QStringLiteral("20"));
+    QCOMPARE(settings.english(), english);
+    QCOMPARE(settings.usUnits(), usUnits);
+    QCOMPARE(settings.decimalSeparator(), separator);
 
     QCOMPARE(p.action("Deutsch1")->isChecked(), !english);
     QCOMPARE(p.action("English1")->isChecked(), english);
@@ -63,15 +65,16 @@ void StartupTest::startsFromLocale() {
 
     auto* pages = p.find<QTabWidget>("PageControl1");
     QVERIFY(pages);
-    QCOMPARE(pages->tabText(0), english ? QStringLiteral("Iron Powder T .. - ..") : QStringLiteral("Eisenpulver T .. - .."));
+    QCOMPARE(pages->tabText(0),
+             english ? QStringLiteral("Iron Powder T .. - ..") : QStringLiteral("Eisenpulver T .. - .."));
     QCOMPARE(p.action("Sprache1")->text(),
              english ? QStringLiteral("&Language (Sprache)") : QStringLiteral("Sprache (&Language)"));
     QCOMPARE(test::labelText(p.main(), "Label8"), english ? QStringLiteral("OD") : QStringLiteral("Da"));
     QCOMPARE(test::labelText(p.main(), "Label10"), usUnits ? QStringLiteral(" in") : QStringLiteral(" mm"));
     QCOMPARE(p.find("Label240")->isHidden(), !usUnits);
+    QCOMPARE(test::labelText(p.find("TForm4"), "Label7"), usUnits ? QStringLiteral(" AWG") : QStringLiteral(" mm"));
     QCOMPARE(p.main()->helpFile(),
              StartedProgram::kFolder + (english ? QStringLiteral("torvex11_e.hlp") : QStringLiteral("torvex11_d.hlp")));
-    QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Torvex 1.1.2"));
     // The start computes every page with empty inputs: nothing may fail.
     QCOMPARE(p.errors.messages, QStringList());
 }
@@ -123,18 +126,27 @@ void StartupTest::windowsAreCreatedInOrderAndCarryTheStartLanguage() {
     QCOMPARE(alWindow->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(), QStringLiteral("7"));
 }
 
+// The default selection of every list of the main window.
+void StartupTest::startSelections() {
+    StartedProgram p(1031, QStringLiteral(","));
+    const QList<QPair<const char*, const char*>> selections{
+        {"ComboBox2", "T50"},        {"ComboBox1", "2"},    {"ComboBox9", "µH"},  {"ComboBox10", "kHz"},
+        {"ComboBox5", "FT50"},       {"ComboBox6", "43"},   {"ComboBox12", "µH"}, {"ComboBox13", "kHz"},
+        {"ComboBox3", "R10"},        {"ComboBox4", "N30"},  {"ComboBox14", "µH"}, {"ComboBox15", "kHz"},
+        {"ComboBox16", "TN 10/6/4"}, {"ComboBox17", "3C11"}, {"ComboBox18", "µH"}, {"ComboBox19", "kHz"},
+        {"ComboBox7", "nH/N²"},      {"ComboBox8", "µH"},   {"ComboBox20", "kHz"}, {"ComboBox11", "µH"}};
+    for (const auto& [name, shown] : selections) {
+        auto* list = p.find<QComboBox>(name);
+        QVERIFY2(list, name);
+        QCOMPARE(list->currentText(), QString::fromUtf8(shown));
+    }
+}
+
 void StartupTest::frameAndDefaults() {
     StartedProgram p(1031, QStringLiteral(","));
-    gui::TForm1* main = p.main();
-    QCOMPARE(main->property("tag").toInt(), 351);
+    gui::MainWindow* main = p.main();
     QVERIFY(!(main->windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 10);
-
-    // Tool bar: five buttons with their tags in order, the separator between.
-    QStringList toolBar;
-    for (const char* name : {"ToolButton1", "ToolButton2", "ToolButton3", "ToolButton5", "ToolButton4", "ToolButton6"})
-        toolBar << QString::number(p.find(name)->property("tag").toInt());
-    QCOMPARE(toolBar, (QStringList{"481", "482", "483", "485", "0", "484"}));
 
     auto* pages = p.find<QTabWidget>("PageControl1");
     QStringList sheets;
@@ -146,9 +158,47 @@ void StartupTest::frameAndDefaults() {
     main->show();
     QVERIFY(QTest::qWaitForWindowExposed(main));
     QCOMPARE(main->focusWidget()->objectName(), QStringLiteral("ComboBox2"));
-    QCOMPARE(p.find<QComboBox>("ComboBox2")->currentText(), QStringLiteral("T50"));
     // Not resizable: the window is held at its layout's size.
     QCOMPARE(main->minimumSize(), main->maximumSize());
+}
+
+// The captions that carry the version are the program's own texts; they must
+// say the version the project builds.
+void StartupTest::versionTextsAgreeWithTheProject() {
+    const QString version = QString::fromLatin1(kVersion.data(), qsizetype(kVersion.size()));
+    StartedProgram p(1031, QStringLiteral(","));
+    for (const char* language : {"Deutsch1", "English1"}) {
+        p.action(language)->trigger();
+        QCOMPARE(p.main()->windowTitle(), QStringLiteral(" Torvex ") + version);
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Torvex ") + version);
+        QCOMPARE(test::labelText(p.find("TAboutBox"), "Version"), QStringLiteral("Version ") + version);
+    }
+}
+
+// Nothing outside a window assumes that it exists: the main window alone
+// switches units and language, and a window built afterwards shows what is
+// chosen now. The copy buttons build the AL-and-µi window they read.
+void StartupTest::windowsAreBuiltWhenFirstAskedFor() {
+    test::RecordingErrorReporter errors;
+    test::RecordingHelpViewer help;
+    gui::PlatformServices services;
+    services.chooseFromLanguageId(1031);
+    services.errors = &errors;
+    services.help = &help;
+    gui::MainWindow main(services);
+    QCOMPARE(main.windows(), QList<QWidget*>{&main});
+
+    main.useUsUnits();
+    main.showEnglish();
+    QWidget& copper = main.copperResistanceWindow();
+    QCOMPARE(test::labelText(&copper, "Label7"), QStringLiteral(" AWG"));
+    QCOMPARE(copper.windowTitle(), QStringLiteral(" Resistance of Copper Wire"));
+
+    main.unknownCorePage().copyAlFromTool();
+    QCOMPARE(main.windows().size(), 3);
+    QCOMPARE(main.windows().last()->objectName(), QStringLiteral("TForm3"));
+    QCOMPARE(main.windows().last()->windowTitle(), QStringLiteral(" Determine AL and µi"));
+    QCOMPARE(errors.messages, QStringList());
 }
 
 QTEST_MAIN(StartupTest)

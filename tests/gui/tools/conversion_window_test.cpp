@@ -2,12 +2,12 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "support/fake_main_context.h"
+#include "support/fake_window_context.h"
 #include "support/ui_helpers.h"
-#include "tools/tool_windows.h"
+#include "tools/conversion_window.h"
 
-using torvex::gui::TForm5;
-using torvex::test::FakeMainContext;
+using torvex::gui::ConversionWindow;
+using torvex::test::FakeWindowContext;
 using torvex::test::choose;
 using torvex::test::control;
 using torvex::test::labelText;
@@ -39,8 +39,8 @@ void ConversionWindowTest::gauges_data() {
 
 void ConversionWindowTest::gauges() {
     QFETCH(QString, gauge);
-    FakeMainContext context;
-    TForm5 w(context);
+    FakeWindowContext context;
+    ConversionWindow w(context);
     auto* list = control<QComboBox>(&w, "ComboBox3");
     if (gauge.isEmpty()) {
         // Only the gauge row is computed at creation.
@@ -72,8 +72,8 @@ void ConversionWindowTest::lengths() {
     QFETCH(QString, field);
     QFETCH(QString, typed);
     QFETCH(int, unit);
-    FakeMainContext context;
-    TForm5 w(context);
+    FakeWindowContext context;
+    ConversionWindow w(context);
     const bool imperial = field == QLatin1String("Edit1");
     retype(w.findChild<QLineEdit*>(field), typed);
     choose(control<QComboBox>(&w, imperial ? "ComboBox1" : "ComboBox2"), unit);
@@ -98,8 +98,8 @@ void ConversionWindowTest::temperatures_data() {
 void ConversionWindowTest::temperatures() {
     QFETCH(QString, separator);
     QFETCH(QString, fahrenheit);
-    FakeMainContext context(separator);
-    TForm5 w(context);
+    FakeWindowContext context(separator);
+    ConversionWindow w(context);
     auto* field = control<QLineEdit>(&w, "Edit3");
     retype(field, "1");
     retype(field, fahrenheit);
@@ -118,8 +118,8 @@ void ConversionWindowTest::notANumberKeepsTheRow_data() {
 void ConversionWindowTest::notANumberKeepsTheRow() {
     QFETCH(QString, field);
     QFETCH(QStringList, labels);
-    FakeMainContext context;
-    TForm5 w(context);
+    FakeWindowContext context;
+    ConversionWindow w(context);
     auto* edit = w.findChild<QLineEdit*>(field);
     retype(edit, "12");
     QStringList before;

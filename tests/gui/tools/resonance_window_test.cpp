@@ -3,12 +3,12 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "support/fake_main_context.h"
+#include "support/fake_window_context.h"
 #include "support/ui_helpers.h"
-#include "tools/tool_windows.h"
+#include "tools/resonance_window.h"
 
-using torvex::gui::TForm2;
-using torvex::test::FakeMainContext;
+using torvex::gui::ResonanceWindow;
+using torvex::test::FakeWindowContext;
 using torvex::test::choose;
 using torvex::test::control;
 using torvex::test::labelText;
@@ -22,7 +22,7 @@ const char* const kRow[3][6] = {{"Edit1", "ComboBox1", "Edit2", "ComboBox2", "La
 const QString kNotANumber = QStringLiteral("'%1' ist kein gültiger Fließkommawert");
 
 // Types both numbers, then chooses both units: a unit list alone recomputes.
-void fillRow(TForm2& w, int row, const QString& first, int firstUnit, const QString& second, int secondUnit) {
+void fillRow(ResonanceWindow& w, int row, const QString& first, int firstUnit, const QString& second, int secondUnit) {
     retype(control<QLineEdit>(&w, kRow[row][0]), first);
     retype(control<QLineEdit>(&w, kRow[row][2]), second);
     choose(control<QComboBox>(&w, kRow[row][1]), firstUnit);
@@ -43,8 +43,8 @@ private slots:
 };
 
 void ResonanceWindowTest::startsWithItsUnitsAndNoResults() {
-    FakeMainContext context;
-    TForm2 w(context);
+    FakeWindowContext context;
+    ResonanceWindow w(context);
     const QStringList units{"µH", "pF", "µH", "kHz", "pF", "kHz"};
     for (int i = 0; i < 6; ++i)
         QCOMPARE(control<QComboBox>(&w, kRow[i / 2][1 + 2 * (i % 2)])->currentText(), units[i]);
@@ -82,8 +82,8 @@ void ResonanceWindowTest::results() {
     QFETCH(int, firstUnit);
     QFETCH(QString, second);
     QFETCH(int, secondUnit);
-    FakeMainContext context(separator);
-    TForm2 w(context);
+    FakeWindowContext context(separator);
+    ResonanceWindow w(context);
     fillRow(w, row, first, firstUnit, second, secondUnit);
     QTEST(labelText(&w, kRow[row][4]), "number");
     QTEST(labelText(&w, kRow[row][5]), "unit");
@@ -107,8 +107,8 @@ void ResonanceWindowTest::zeroShowsXxxInItsRowOnly() {
     QFETCH(int, row);
     QFETCH(int, zeroField);
     QFETCH(QString, unit);
-    FakeMainContext context;
-    TForm2 w(context);
+    FakeWindowContext context;
+    ResonanceWindow w(context);
     // Results whose units differ from the starting ones, so a kept unit shows.
     fillRow(w, 0, "1", 0, "1", 0);   // 5.033 GHz
     fillRow(w, 1, "1", 2, "10", 1);  // 1 mH at 10 kHz: 253.303 nF
@@ -146,8 +146,8 @@ void ResonanceWindowTest::faults() {
     QFETCH(int, row);
     QFETCH(int, field);
     QFETCH(QString, retyped);
-    FakeMainContext context;
-    TForm2 w(context);
+    FakeWindowContext context;
+    ResonanceWindow w(context);
     fillRow(w, row, "1", 1, "100", row == 0 ? 0 : 2); // 1 µH (1 nF) with 100 pF (100 MHz)
     context.recorder().messages.clear();
     auto* edit = control<QLineEdit>(&w, kRow[row][field]);

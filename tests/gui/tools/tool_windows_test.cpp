@@ -4,35 +4,30 @@
 #include <QTest>
 #include <memory>
 
-#include "support/fake_main_context.h"
+#include "support/fake_window_context.h"
 #include "support/ui_helpers.h"
-#include "tools/tool_windows.h"
+#include "tools/about_window.h"
+#include "tools/al_permeability_window.h"
+#include "tools/conversion_window.h"
+#include "tools/copper_resistance_window.h"
+#include "tools/resonance_window.h"
 
+using namespace torvex;
 using namespace torvex::gui;
-using torvex::test::FakeMainContext;
+using torvex::test::FakeWindowContext;
 
 namespace {
 
-// Notes what the window holds when it takes the start language, which must
-// be the last step of its creation.
-class WatchingContext : public FakeMainContext {
-public:
-    using FakeMainContext::FakeMainContext;
-    void invokeStartLanguage() override {
-        FakeMainContext::invokeStartLanguage();
-        registeredBeforeLanguage = registered.size();
-        componentsAtLanguage = registered.isEmpty() ? -1 : int(registered.last()->findChildren<QWidget*>().size());
-    }
-    qsizetype registeredBeforeLanguage = 0;
-    int componentsAtLanguage = -1;
-};
-
-std::unique_ptr<ToolWindow> create(const QString& name, MainContext& context) {
+std::unique_ptr<QWidget> create(const QString& name, WindowContext& context) {
     if (name == QLatin1String("TForm2"))
-        return std::make_unique<TForm2>(context);
+        return std::make_unique<ResonanceWindow>(context);
+    if (name == QLatin1String("TForm3"))
+        return std::make_unique<AlPermeabilityWindow>(context);
     if (name == QLatin1String("TForm4"))
-        return std::make_unique<TForm4>(context);
-    return std::make_unique<TForm5>(context);
+        return std::make_unique<CopperResistanceWindow>(context);
+    if (name == QLatin1String("TForm5"))
+        return std::make_unique<ConversionWindow>(context);
+    return std::make_unique<AboutWindow>(context);
 }
 
 } // namespace
@@ -40,53 +35,50 @@ std::unique_ptr<ToolWindow> create(const QString& name, MainContext& context) {
 class ToolWindowsTest : public QObject {
     Q_OBJECT
 private slots:
-    void creation_data();
-    void creation();
+    void followTheLanguage_data();
+    void followTheLanguage();
+    void closingOnlyHides_data();
+    void closingOnlyHides();
     void keyFilter_data();
     void keyFilter();
 };
 
-void ToolWindowsTest::creation_data() {
+void ToolWindowsTest::followTheLanguage_data() {
     QTest::addColumn<QString>("window");
-    QTest::addColumn<int>("tag");
-    QTest::addColumn<int>("helpContext");
-    QTest::addColumn<QStringList>("components"); // "name" or "name=tag"
-    QTest::newRow("resonant circuit") << "TForm2" << 352 << 51
-        << QStringList{"GroupBox1", "GroupBox2", "GroupBox3", "Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6",
-                       "ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4", "ComboBox5", "ComboBox6",
-                       "Label1", "Label2", "Label3", "Label4", "Label5", "Label6"};
-    QTest::newRow("copper resistance") << "TForm4" << 354 << 52
-        << QStringList{"Edit1", "Edit3", "ComboBox1", "ComboBox2", "Label1=241", "Label2", "Label3", "Label4",
-                       "Label5=245", "Label6", "Label7", "Label8", "Label9", "Label10=250", "Label11", "Label12"};
-    QTest::newRow("metric conversion") << "TForm5" << 355 << 53
-        << QStringList{"GroupBox1", "GroupBox2", "GroupBox3", "Edit1", "Edit2", "Edit3", "ComboBox1", "ComboBox2",
-                       "ComboBox3", "Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label8",
-                       "Label9", "Label10", "Label11", "Label12", "Label13"};
+    QTest::addColumn<QString>("german");
+    QTest::addColumn<QString>("english");
+    QTest::newRow("resonant circuit") << "TForm2" << " Schwingkreis-Berechnung" << " Calculating Resonant Circuits";
+    QTest::newRow("AL and permeability") << "TForm3" << " AL und µi ermitteln" << " Determine AL and µi";
+    QTest::newRow("copper resistance") << "TForm4" << " R Cu berechnen" << " Resistance of Copper Wire";
+    QTest::newRow("metric conversion") << "TForm5" << " Umrechnung Inch (Zoll) <-> Meter" << " Metric Conversion";
+    QTest::newRow("About") << "TAboutBox" << " Software für Funkamateure" << " Software for Radio Amateurs";
 }
 
-void ToolWindowsTest::creation() {
+// Built, a window speaks the language shown now; afterwards it follows every
+// change, hidden or not.
+void ToolWindowsTest::followTheLanguage() {
     QFETCH(QString, window);
-    QFETCH(QStringList, components);
-    WatchingContext context;
-    QPointer<ToolWindow> w = create(window, context).release();
+    FakeWindowContext context(".", false, true);
+    const std::unique_ptr<QWidget> w = create(window, context);
     QCOMPARE(w->objectName(), window);
-    QTEST(w->property("tag").toInt(), "tag");
-    QTEST(w->property("helpContext").toInt(), "helpContext");
-    for (const QString& entry : components) {
-        const QStringList parts = entry.split('=');
-        QWidget* component = w->findChild<QWidget*>(parts[0]);
-        QVERIFY2(component, qPrintable(entry));
-        QCOMPARE(component->property("tag").toInt(), parts.size() > 1 ? parts[1].toInt() : 0);
-    }
-
-    // Registered once, hidden, and the start language applied last.
-    QCOMPARE(context.registered, QList<QWidget*>{w.data()});
-    QCOMPARE(context.startLanguageCalls, 1);
-    QCOMPARE(context.registeredBeforeLanguage, 1);
-    QCOMPARE(context.componentsAtLanguage, int(w->findChildren<QWidget*>().size()));
     QVERIFY(w->isHidden());
+    QTEST(w->windowTitle(), "english");
+    context.settings().setLanguage(Language::German);
+    QTEST(w->windowTitle(), "german");
+    context.settings().setLanguage(Language::English);
+    QTEST(w->windowTitle(), "english");
+}
 
-    // Closing only hides; the inputs stay.
+void ToolWindowsTest::closingOnlyHides_data() {
+    QTest::addColumn<QString>("window");
+    for (const char* name : {"TForm2", "TForm3", "TForm4", "TForm5"})
+        QTest::newRow(name) << name;
+}
+
+void ToolWindowsTest::closingOnlyHides() {
+    QFETCH(QString, window);
+    FakeWindowContext context;
+    QPointer<ToolWindow> w = static_cast<ToolWindow*>(create(window, context).release());
     auto* edit = torvex::test::control<QLineEdit>(w, "Edit1");
     w->showAndRaise();
     torvex::test::retype(edit, "5");
@@ -104,6 +96,9 @@ void ToolWindowsTest::keyFilter_data() {
     QTest::addColumn<QStringList>("unfiltered");
     QTest::newRow("resonant circuit") << "TForm2" << QStringList{"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6"}
                                       << QStringList{};
+    QTest::newRow("AL and permeability") << "TForm3"
+                                         << QStringList{"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6"}
+                                         << QStringList{};
     QTest::newRow("copper resistance") << "TForm4" << QStringList{"Edit1", "ComboBox2"} << QStringList{"Edit3"};
     QTest::newRow("metric conversion") << "TForm5" << QStringList{"Edit1", "Edit2", "Edit3"} << QStringList{};
 }
@@ -112,8 +107,8 @@ void ToolWindowsTest::keyFilter() {
     QFETCH(QString, window);
     QFETCH(QStringList, filtered);
     QFETCH(QStringList, unfiltered);
-    FakeMainContext context(",");
-    const std::unique_ptr<ToolWindow> w = create(window, context);
+    FakeWindowContext context(",");
+    const std::unique_ptr<QWidget> w = create(window, context);
     auto typed = [&](const QString& name) {
         QWidget* field = w->findChild<QWidget*>(name);
         torvex::test::retype(field, "1.5");

@@ -4,23 +4,23 @@
 #include <QTest>
 #include <QTimer>
 
-#include "support/fake_main_context.h"
+#include "support/fake_window_context.h"
 #include "support/ui_helpers.h"
-#include "tools/about_box.h"
+#include "tools/about_window.h"
 
-using torvex::gui::TAboutBox;
-using torvex::test::FakeMainContext;
+using torvex::Language;
+using torvex::gui::AboutWindow;
+using torvex::test::FakeWindowContext;
 
 namespace {
 constexpr Qt::KeyboardModifiers kChord = Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier;
 }
 
-class AboutBoxTest : public QObject {
+class AboutWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void components_data();
-    void components();
+    void swapLastsFiveSeconds();
     void keySequence_data();
     void keySequence();
     void timerEndsTheSwapAndEmptiesTheBuffer();
@@ -28,39 +28,17 @@ private slots:
     void bufferSurvivesHiding();
     void languagePicturesSwitchTheProgram();
     void okAndCloseOnlyHide();
-    void registersAndTakesTheStartLanguage();
 };
 
-void AboutBoxTest::components_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("tag");
-    QTest::newRow("panel") << "Panel1" << 0;
-    QTest::newRow("program picture") << "ProgramIcon" << 0;
-    QTest::newRow("product name") << "Produktname" << 255;
-    QTest::newRow("version") << "Version" << 0;
-    QTest::newRow("copyright") << "Copyright" << 256;
-    QTest::newRow("comments") << "Comments" << 0;
-    QTest::newRow("German picture") << "Image1" << 358;
-    QTest::newRow("English picture") << "Image2" << 359;
-    QTest::newRow("second picture") << "Image3" << 0;
-    QTest::newRow("ok") << "OKButton" << 0;
-    QTest::newRow("timer") << "Timer1" << 0;
+// The picture swap lasts five seconds.
+void AboutWindowTest::swapLastsFiveSeconds() {
+    FakeWindowContext context;
+    AboutWindow about(context);
+    QCOMPARE(about.timer()->interval(), 5000);
+    QVERIFY(!about.timer()->isActive());
 }
 
-void AboutBoxTest::components() {
-    QFETCH(QString, name);
-    QFETCH(int, tag);
-    FakeMainContext context;
-    TAboutBox about(context);
-    QObject* component = about.findChild<QObject*>(name);
-    QVERIFY2(component, qPrintable(name));
-    QCOMPARE(component->property("tag").toInt(), tag);
-    QCOMPARE(about.property("tag").toInt(), 356);
-    QCOMPARE(about.findChild<QLabel*>("Version")->text(), QStringLiteral("Version 1.1.2"));
-    QCOMPARE(about.findChild<QTimer*>("Timer1")->interval(), 5000);
-}
-
-void AboutBoxTest::keySequence_data() {
+void AboutWindowTest::keySequence_data() {
     QTest::addColumn<QString>("keys");          // letters pressed in order
     QTest::addColumn<int>("modifiers");         // held for every letter
     QTest::addColumn<bool>("swapped");
@@ -74,13 +52,13 @@ void AboutBoxTest::keySequence_data() {
     QTest::newRow("with Meta too") << "QEX" << int(kChord | Qt::MetaModifier) << false << "";
 }
 
-void AboutBoxTest::keySequence() {
+void AboutWindowTest::keySequence() {
     QFETCH(QString, keys);
     QFETCH(int, modifiers);
     QFETCH(bool, swapped);
     QFETCH(QString, buffer);
-    FakeMainContext context;
-    TAboutBox about(context);
+    FakeWindowContext context;
+    AboutWindow about(context);
     auto* ok = about.findChild<QPushButton*>("OKButton");
     for (QChar letter : keys)
         QTest::keyClick(ok, Qt::Key(Qt::Key_A + (letter.unicode() - 'A')), Qt::KeyboardModifiers(modifiers));
@@ -90,9 +68,9 @@ void AboutBoxTest::keySequence() {
     QCOMPARE(about.timer()->isActive(), swapped);
 }
 
-void AboutBoxTest::timerEndsTheSwapAndEmptiesTheBuffer() {
-    FakeMainContext context;
-    TAboutBox about(context);
+void AboutWindowTest::timerEndsTheSwapAndEmptiesTheBuffer() {
+    FakeWindowContext context;
+    AboutWindow about(context);
     about.timer()->setInterval(20); // stands for the five seconds
     for (Qt::Key key : {Qt::Key_Q, Qt::Key_E, Qt::Key_X})
         QTest::keyClick(&about, key, kChord);
@@ -103,9 +81,9 @@ void AboutBoxTest::timerEndsTheSwapAndEmptiesTheBuffer() {
     QCOMPARE(about.keyBuffer(), QString());
 }
 
-void AboutBoxTest::furtherKeysDoNotProlongTheSwap() {
-    FakeMainContext context;
-    TAboutBox about(context);
+void AboutWindowTest::furtherKeysDoNotProlongTheSwap() {
+    FakeWindowContext context;
+    AboutWindow about(context);
     for (Qt::Key key : {Qt::Key_Q, Qt::Key_E, Qt::Key_X})
         QTest::keyClick(&about, key, kChord);
     QTest::qWait(60);
@@ -116,30 +94,30 @@ void AboutBoxTest::furtherKeysDoNotProlongTheSwap() {
     QVERIFY2(about.timer()->remainingTime() <= before, "the timer was restarted");
 }
 
-void AboutBoxTest::bufferSurvivesHiding() {
-    FakeMainContext context;
-    TAboutBox about(context);
+void AboutWindowTest::bufferSurvivesHiding() {
+    FakeWindowContext context;
+    AboutWindow about(context);
     about.showAndRaise();
     QTest::keyClick(&about, Qt::Key_Q, kChord);
     QTest::keyClick(&about, Qt::Key_E, kChord);
-    about.OKButtonClick();
+    QTest::mouseClick(about.findChild<QPushButton*>("OKButton"), Qt::LeftButton);
     QVERIFY(!about.isVisible());
     about.showAndRaise();
     QTest::keyClick(&about, Qt::Key_X, kChord);
     QVERIFY(about.timer()->isActive());
 }
 
-void AboutBoxTest::languagePicturesSwitchTheProgram() {
-    FakeMainContext context;
-    TAboutBox about(context);
+void AboutWindowTest::languagePicturesSwitchTheProgram() {
+    FakeWindowContext context;
+    AboutWindow about(context);
     QTest::mouseClick(about.findChild<QLabel*>("Image2"), Qt::LeftButton);
     QTest::mouseClick(about.findChild<QLabel*>("Image1"), Qt::LeftButton);
-    QCOMPARE(context.languageCommands, (QList<bool>{true, false}));
+    QCOMPARE(context.languageCommands, (QList<Language>{Language::English, Language::German}));
 }
 
-void AboutBoxTest::okAndCloseOnlyHide() {
-    FakeMainContext context;
-    TAboutBox about(context);
+void AboutWindowTest::okAndCloseOnlyHide() {
+    FakeWindowContext context;
+    AboutWindow about(context);
     about.showAndRaise();
     QTest::mouseClick(about.findChild<QPushButton*>("OKButton"), Qt::LeftButton);
     QVERIFY(!about.isVisible());
@@ -149,12 +127,5 @@ void AboutBoxTest::okAndCloseOnlyHide() {
     QVERIFY(!about.testAttribute(Qt::WA_DeleteOnClose));
 }
 
-void AboutBoxTest::registersAndTakesTheStartLanguage() {
-    FakeMainContext context;
-    TAboutBox about(context);
-    QCOMPARE(context.registered, (QList<QWidget*>{&about}));
-    QCOMPARE(context.startLanguageCalls, 1);
-}
-
-QTEST_MAIN(AboutBoxTest)
-#include "about_box_test.moc"
+QTEST_MAIN(AboutWindowTest)
+#include "about_window_test.moc"

@@ -2,13 +2,13 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "support/fake_main_context.h"
+#include "support/fake_window_context.h"
 #include "support/ui_helpers.h"
-#include "tools/tool_windows.h"
+#include "tools/copper_resistance_window.h"
 #include "widgets/colours.h"
 
-using torvex::gui::TForm4;
-using torvex::test::FakeMainContext;
+using torvex::gui::CopperResistanceWindow;
+using torvex::test::FakeWindowContext;
 using torvex::test::choose;
 using torvex::test::control;
 using torvex::test::labelText;
@@ -25,20 +25,20 @@ QStringList items(QComboBox* list) {
 }
 } // namespace
 
-class CopperWindowTest : public QObject {
+class CopperResistanceWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void results_data();
     void results();
-    void setsItselfUpFromTheStartLocale_data();
-    void setsItselfUpFromTheStartLocale();
+    void setsItselfUpFromTheUnitsShown_data();
+    void setsItselfUpFromTheUnitsShown();
     void unitSwitch_data();
     void unitSwitch();
     void notANumberKeepsEveryLabel_data();
     void notANumberKeepsEveryLabel();
 };
 
-void CopperWindowTest::results_data() {
+void CopperResistanceWindowTest::results_data() {
     QTest::addColumn<QString>("separator");
     QTest::addColumn<bool>("us");
     QTest::addColumn<QString>("length");
@@ -65,13 +65,13 @@ void CopperWindowTest::results_data() {
     QTest::newRow("10 ft of gauge 40") << "." << true << "10" << 0 << "40" << "20" << "10.652" << "" << "";
 }
 
-void CopperWindowTest::results() {
+void CopperResistanceWindowTest::results() {
     QFETCH(QString, separator);
     QFETCH(bool, us);
     QFETCH(QString, diameter);
     QFETCH(QString, prefix);
-    FakeMainContext context(separator, us);
-    TForm4 w(context);
+    FakeWindowContext context(separator, us);
+    CopperResistanceWindow w(context);
     w.show();
     auto* diameterField = control<QComboBox>(&w, "ComboBox2");
     if (us)
@@ -103,31 +103,31 @@ void CopperWindowTest::results() {
     QVERIFY(ohm->x() > left && ohm->x() <= left + 8);
 }
 
-void CopperWindowTest::setsItselfUpFromTheStartLocale_data() {
-    QTest::addColumn<bool>("usLocale");
-    QTest::newRow("US locale, switched to metric before") << true;
-    QTest::newRow("other locale, switched to US before") << false;
+void CopperResistanceWindowTest::setsItselfUpFromTheUnitsShown_data() {
+    QTest::addColumn<bool>("us");
+    QTest::newRow("US units") << true;
+    QTest::newRow("metric units") << false;
 }
 
-void CopperWindowTest::setsItselfUpFromTheStartLocale() {
-    QFETCH(bool, usLocale);
-    FakeMainContext context(".", !usLocale);
-    context.mutableState().usLocale = usLocale;
-    TForm4 w(context);
+// Built at start or later, the window takes the units shown when it is built.
+void CopperResistanceWindowTest::setsItselfUpFromTheUnitsShown() {
+    QFETCH(bool, us);
+    FakeWindowContext context(".", us);
+    CopperResistanceWindow w(context);
     auto* diameter = control<QComboBox>(&w, "ComboBox2");
-    QCOMPARE(diameter->isEditable(), !usLocale);
-    QCOMPARE(diameter->count(), usLocale ? 44 : 0);
-    const QStringList lengthUnits = usLocale ? QStringList{"ft", "yd"} : QStringList{"m"};
+    QCOMPARE(diameter->isEditable(), !us);
+    QCOMPARE(diameter->count(), us ? 44 : 0);
+    const QStringList lengthUnits = us ? QStringList{"ft", "yd"} : QStringList{"m"};
     QCOMPARE(items(control<QComboBox>(&w, "ComboBox1")), lengthUnits);
-    QCOMPARE(labelText(&w, "Label7"), usLocale ? QStringLiteral(" AWG") : QStringLiteral(" mm"));
-    QCOMPARE(control<QLabel>(&w, "Label2")->isHidden(), !usLocale);
+    QCOMPARE(labelText(&w, "Label7"), us ? QStringLiteral(" AWG") : QStringLiteral(" mm"));
+    QCOMPARE(control<QLabel>(&w, "Label2")->isHidden(), !us);
     // Nothing computed yet.
     QVERIFY(labelText(&w, "Label3").isEmpty());
     QVERIFY(control<QLabel>(&w, "Label9")->isHidden());
     QCOMPARE(control<QLineEdit>(&w, "Edit3")->text(), QStringLiteral("20"));
 }
 
-void CopperWindowTest::unitSwitch_data() {
+void CopperResistanceWindowTest::unitSwitch_data() {
     QTest::addColumn<bool>("from");
     QTest::addColumn<bool>("to");
     QTest::addColumn<QString>("length"); // typed before the switch
@@ -140,11 +140,11 @@ void CopperWindowTest::unitSwitch_data() {
     QTest::newRow("metric again, length already empty") << false << false << "" << "xxx";
 }
 
-void CopperWindowTest::unitSwitch() {
+void CopperResistanceWindowTest::unitSwitch() {
     QFETCH(bool, from);
     QFETCH(bool, to);
-    FakeMainContext context(",", from);
-    TForm4 w(context);
+    FakeWindowContext context(",", from);
+    CopperResistanceWindow w(context);
     auto* diameter = control<QComboBox>(&w, "ComboBox2");
     if (from)
         choose(diameter, 10);
@@ -153,10 +153,10 @@ void CopperWindowTest::unitSwitch() {
     QFETCH(QString, length);
     retype(control<QLineEdit>(&w, "Edit1"), length);
 
-    context.mutableState().usUnits = to; // the main window's unit command sets it first
-    w.applyUnits(to);
+    // The window follows the unit command of the main window by itself.
+    context.settings().setUnits(to ? torvex::UnitSystem::Us : torvex::UnitSystem::Metric);
     QCOMPARE(diameter->isEditable(), !to);
-    QCOMPARE(items(diameter), to ? context.state().awgNames : QStringList{});
+    QCOMPARE(diameter->count(), to ? 44 : 0);
     QCOMPARE(diameter->currentText(), to ? QStringLiteral("20") : QString());
     QCOMPARE(diameter->palette().color(QPalette::Base), to ? torvex::gui::kListYellow : torvex::gui::kEntryLime);
     const QStringList lengthUnits = to ? QStringList{"ft", "yd"} : QStringList{"m"};
@@ -174,7 +174,7 @@ void CopperWindowTest::unitSwitch() {
     }
 }
 
-void CopperWindowTest::notANumberKeepsEveryLabel_data() {
+void CopperResistanceWindowTest::notANumberKeepsEveryLabel_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("temperature"); // before the faulty key
     QTest::addColumn<QString>("key");
@@ -187,11 +187,11 @@ void CopperWindowTest::notANumberKeepsEveryLabel_data() {
     QTest::newRow("temperature, warning") << "Edit3" << "300" << "a" << kNotANumber.arg("300a");
 }
 
-void CopperWindowTest::notANumberKeepsEveryLabel() {
+void CopperResistanceWindowTest::notANumberKeepsEveryLabel() {
     QFETCH(QString, field);
     QFETCH(QString, temperature);
-    FakeMainContext context(",");
-    TForm4 w(context);
+    FakeWindowContext context(",");
+    CopperResistanceWindow w(context);
     retype(control<QComboBox>(&w, "ComboBox2"), "1");
     retype(control<QLineEdit>(&w, "Edit1"), "1");
     retype(control<QLineEdit>(&w, "Edit3"), temperature);
@@ -211,5 +211,5 @@ void CopperWindowTest::notANumberKeepsEveryLabel() {
     QCOMPARE(!control<QLabel>(&w, "Label9")->isHidden(), prefixShown);
 }
 
-QTEST_MAIN(CopperWindowTest)
-#include "copper_window_test.moc"
+QTEST_MAIN(CopperResistanceWindowTest)
+#include "copper_resistance_window_test.moc"

@@ -1,7 +1,7 @@
 #pragma once
 
-// Typing and checking helpers shared by the tests of the unknown-cores page,
-// the air-coil page and the AL-and-µi window.
+// Typing and checking helpers for the tests that look at what a recompute
+// wrote (and what it left alone when it failed).
 
 #include <QComboBox>
 #include <QLabel>
@@ -81,15 +81,6 @@ inline void verifyNoNanOrInf(QWidget* root) {
     for (const QLabel* label : root->findChildren<QLabel*>())
         QVERIFY2(!bad.match(label->text()).hasMatch(),
                  qPrintable(QStringLiteral("%1 shows '%2'").arg(label->objectName(), label->text())));
-}
-
-// Every named component exists and carries its tag (0: none).
-inline void verifyComponents(QWidget* root, const QList<QPair<const char*, int>>& components) {
-    for (const auto& [name, tag] : components) {
-        const QWidget* w = root->findChild<QWidget*>(QLatin1String(name));
-        QVERIFY2(w, name);
-        QVERIFY2(w->property("tag").toInt() == tag, name);
-    }
 }
 
 } // namespace torvex::test

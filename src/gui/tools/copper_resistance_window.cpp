@@ -1,4 +1,4 @@
-#include "tools/tool_windows.h"
+#include "tools/copper_resistance_window.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -8,77 +8,64 @@
 #include <QSignalBlocker>
 
 #include "calc/copper_resistance.h"
-#include "widgets/colours.h"
+#include "format/wire_gauge.h"
+#include "widgets/builders.h"
 #include "widgets/decimal_key_filter.h"
-#include "widgets/make.h"
 #include "widgets/result_label.h"
 
 namespace torvex::gui {
 
 namespace {
 
-constexpr int kDefaultGauge = 23; // "20"
-
+// Width of a text in a widget's font, with room for a frame and margins.
 int roomFor(const QWidget* w, const QString& widest) { return w->fontMetrics().horizontalAdvance(widest) + 12; }
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int tag = 0) {
-    auto* label = make<QLabel>(parent, name, tag);
-    label->setText(text);
-    return label;
-}
 
 } // namespace
 
-TForm4::TForm4(MainContext& context) : ToolWindow(context, "TForm4", 354, 52) {
+CopperResistanceWindow::CopperResistanceWindow(WindowContext& context) : ToolWindow(context, "TForm4", 354, 52) {
     createControls();
     connectInputs();
-    // Set up for the system chosen at start-up; nothing is computed yet.
-    configureUnits(m_context.state().usLocale);
+    // Set up for the system shown now; nothing is computed yet.
+    configureUnits(settings().usUnits());
     finishCreation();
 }
 
-void TForm4::createControls() {
-    // Inputs: length, diameter, temperature.
-    auto* lengthCaption = makeLabel(this, "Label1", QString(), 241);
-    m_length = make<QLineEdit>(this, "Edit1");
-    setBackground(m_length, kEntryLime);
-    const int fieldWidth = roomFor(m_length, QStringLiteral("000000.000"));
-    m_length->setFixedWidth(fieldWidth);
-    m_context.keyFilter().attach(m_length);
-    m_lengthUnit = make<QComboBox>(this, "ComboBox1");
-    setBackground(m_lengthUnit, kListYellow);
+void CopperResistanceWindow::createControls() {
+    const Language shown = settings().language();
+    const FieldWidth fieldWidth = FieldWidth::Fitting(QStringLiteral("000000.000"));
 
-    auto* diameterCaption = makeLabel(this, "Label6", QStringLiteral("D"));
-    m_gaugeMark = makeLabel(this, "Label2", QStringLiteral("# "));
+    // Inputs: length, diameter, temperature.
+    QLabel* lengthCaption = TaggedCaption(this, "Label1", 241, shown);
+    m_length = EntryField(this, "Edit1", fieldWidth);
+    m_context.keyFilter().attach(m_length);
+    m_lengthUnit = SelectionList(this, "ComboBox1", {}, -1);
+
+    QLabel* diameterCaption = FixedCaption(this, "Label6", QStringLiteral("D"));
+    // Shown in US units only; unlike the pages' marks it gives its room up
+    // while hidden.
+    m_gaugeMark = FixedCaption(this, "Label2", QStringLiteral("# "));
     m_diameter = make<QComboBox>(this, "ComboBox2");
     m_diameter->setInsertPolicy(QComboBox::NoInsert); // a typed diameter never becomes a list entry
-    m_diameter->setFixedWidth(fieldWidth);
-    m_diameterUnit = makeLabel(this, "Label7", QStringLiteral(" mm"));
-    m_diameterUnit->setMinimumWidth(roomFor(m_diameterUnit, QStringLiteral(" AWG")));
+    m_diameter->setFixedWidth(m_length->minimumWidth());
+    m_diameterUnit = ReserveWidth(FixedCaption(this, "Label7", QStringLiteral(" mm")), QStringLiteral(" AWG"), 12);
 
-    auto* atCaption = makeLabel(this, "Label10", QString(), 250);
-    m_temperature = make<QLineEdit>(this, "Edit3"); // no key filter: typed as it is
+    QLabel* atCaption = TaggedCaption(this, "Label10", 250, shown);
+    m_temperature = EntryField(this, "Edit3", fieldWidth); // no key filter: typed as it is
     m_temperature->setText(QStringLiteral("20"));
-    setBackground(m_temperature, kEntryLime);
-    m_temperature->setFixedWidth(fieldWidth);
-    auto* celsius = makeLabel(this, "Label11", QStringLiteral("°C"));
-    auto* warning = makeLabel(this, "Label12", QString());
+    QLabel* celsius = FixedCaption(this, "Label11", QStringLiteral("°C"));
+    QLabel* warning = FixedCaption(this, "Label12");
     setTextColour(warning, kMessageRed);
-    warning->setMinimumWidth(roomFor(warning, QStringLiteral("t < -200 °C")));
+    ReserveWidth(warning, QStringLiteral("t < -200 °C"), 12);
 
     // Result: number, prefix and ohm sign standing together after it.
-    auto* arrow = makeLabel(this, "Label8", QStringLiteral("=>"));
-    auto* resultCaption = makeLabel(this, "Label5", QString(), 245);
-    auto* result = make<ResultLabel>(this, "Label3");
-    setBackground(result, kResultWhite);
-    result->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    result->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    result->setMinimumWidth(roomFor(result, QStringLiteral("-000.000")));
-    auto* prefix = makeLabel(this, "Label9", QString());
+    QLabel* arrow = FixedCaption(this, "Label8", QStringLiteral("=>"));
+    QLabel* resultCaption = TaggedCaption(this, "Label5", 245, shown);
+    ResultLabel* result = ResultField(this, "Label3", QStringLiteral("-000.000"));
+    QLabel* prefix = FixedCaption(this, "Label9");
     setTextColour(prefix, kFooterBlue);
     prefix->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     prefix->hide();
-    auto* ohm = makeLabel(this, "Label4", QStringLiteral("Ω"));
+    QLabel* ohm = FixedCaption(this, "Label4", QStringLiteral("Ω"));
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(lengthCaption, 0, 0);
@@ -109,15 +96,15 @@ void TForm4::createControls() {
     grid->setColumnMinimumWidth(4, roomFor(arrow, QStringLiteral("=>")));
 }
 
-void TForm4::connectInputs() {
-    connect(m_length, &QLineEdit::textChanged, this, &TForm4::Edit1Change);
-    connect(m_temperature, &QLineEdit::textChanged, this, &TForm4::Edit1Change);
-    connect(m_lengthUnit, &QComboBox::activated, this, &TForm4::Edit1Change);
-    connect(m_diameter, &QComboBox::activated, this, &TForm4::Edit1Change);
-    connect(m_diameter, &QComboBox::editTextChanged, this, &TForm4::Edit1Change);
+void CopperResistanceWindow::connectInputs() {
+    connect(m_length, &QLineEdit::textChanged, this, &CopperResistanceWindow::recompute);
+    connect(m_temperature, &QLineEdit::textChanged, this, &CopperResistanceWindow::recompute);
+    connect(m_lengthUnit, &QComboBox::activated, this, &CopperResistanceWindow::recompute);
+    connect(m_diameter, &QComboBox::activated, this, &CopperResistanceWindow::recompute);
+    connect(m_diameter, &QComboBox::editTextChanged, this, &CopperResistanceWindow::recompute);
 }
 
-void TForm4::configureUnits(bool usUnits) {
+void CopperResistanceWindow::configureUnits(bool usUnits) {
     // Rebuilding the lists is not a change by the user.
     const QSignalBlocker quietLength(m_lengthUnit);
     const QSignalBlocker quietDiameter(m_diameter);
@@ -134,8 +121,8 @@ void TForm4::configureUnits(bool usUnits) {
     m_diameter->clear();
     m_diameter->setEditable(!usUnits);
     if (usUnits) {
-        m_diameter->addItems(m_context.state().awgNames);
-        m_diameter->setCurrentIndex(kDefaultGauge);
+        m_diameter->addItems(GaugeNames());
+        m_diameter->setCurrentIndex(kDefaultGaugeIndex);
         setBackground(m_diameter, kListYellow);
     } else {
         m_diameter->clearEditText();
@@ -145,17 +132,23 @@ void TForm4::configureUnits(bool usUnits) {
     }
 }
 
-void TForm4::applyUnits(bool usUnits) {
-    configureUnits(usUnits);
+void CopperResistanceWindow::applyUnits() {
+    configureUnits(settings().usUnits());
     // Emptying the length recomputes; an already empty field does not
     // change, yet the result must follow the new lists all the same.
     if (m_length->text().isEmpty())
-        Edit1Change();
+        recompute();
     else
         m_length->clear();
 }
 
-void TForm4::Edit1Change() {
+void CopperResistanceWindow::followSettings(DisplaySettings::Change what) {
+    ToolWindow::followSettings(what);
+    if (what == DisplaySettings::Change::Units)
+        applyUnits();
+}
+
+void CopperResistanceWindow::recompute() {
     CopperResistanceInputs inputs;
     inputs.length = m_length->text().toStdString();
     inputs.lengthUnit = m_lengthUnit->currentIndex();

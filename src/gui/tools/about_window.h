@@ -3,29 +3,30 @@
 #include <QString>
 #include <QWidget>
 
+#include "platform/display_settings.h"
+
 class QLabel;
 class QTimer;
 
 namespace torvex::gui {
 
-class MainContext;
+class WindowContext;
 
 // The information window: program name, version, copyright, and two
 // pictures that switch the whole program to German or English. Ctrl+Alt+Shift
 // with Q, E, X swaps the program picture for a second one for five seconds.
-class TAboutBox : public QWidget {
+class AboutWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TAboutBox(MainContext& context);
+    explicit AboutWindow(WindowContext& context);
 
     void showAndRaise();
-    void OKButtonClick();
-    void Image1Click(); // German
-    void Image2Click(); // English
-    // One key press while the window is active; true when it was a letter of
-    // the sequence with exactly Ctrl+Alt+Shift held.
-    void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
-    void Timer1Timer();
+    // One key press while the window is active: a letter of the sequence
+    // counts only with exactly Ctrl+Alt+Shift held.
+    void recordKey(int key, Qt::KeyboardModifiers modifiers);
+    // The five seconds are over: the program picture comes back and the
+    // sequence starts again.
+    void restoreProgramPicture();
 
     QString keyBuffer() const { return m_keyBuffer; }
     QTimer* timer() const { return m_timer; }
@@ -35,7 +36,9 @@ protected:
     void showEvent(QShowEvent* event) override; // draws the pictures the first time
 
 private:
-    MainContext& m_context;
+    void followSettings(DisplaySettings::Change what);
+
+    WindowContext& m_context;
     QLabel* m_programIcon = nullptr;
     QLabel* m_secondPicture = nullptr;
     QTimer* m_timer = nullptr;

@@ -1,21 +1,22 @@
-#include "tools/about_box.h"
+#include "tools/about_window.h"
 
 #include <QEvent>
-#include <functional>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <functional>
 
-#include "main_context.h"
+#include "widgets/builders.h"
 #include "widgets/colours.h"
+#include "widgets/language.h"
 #include "widgets/make.h"
+#include "widgets/window_context.h"
 
 // Resources compiled into a static library must be registered by name.
 static void initAboutResources() { Q_INIT_RESOURCE(about); }
@@ -25,6 +26,8 @@ namespace torvex::gui {
 namespace {
 
 constexpr int kSwapMilliseconds = 5000;
+constexpr QSize kProgramPictureSize{97, 65};
+constexpr QSize kFlagSize{32, 32};
 
 // A picture that answers a click; the language switch treats it as an image
 // (it only takes a hint from the text table).
@@ -41,35 +44,24 @@ protected:
     }
 };
 
-template <class W>
-W* makeImage(QWidget* parent, const char* name, int tag, const QString& resource, QSize size) {
-    auto* image = make<W>(parent, name, tag);
-    image->setProperty("torvexKind", QStringLiteral("image"));
-    image->setFixedSize(size);
-    image->setAlignment(Qt::AlignCenter);
-    // Drawn when the window is first shown: most runs never open it.
-    image->setProperty("picture", resource);
-    return image;
-}
-
 } // namespace
 
-TAboutBox::TAboutBox(MainContext& context)
+AboutWindow::AboutWindow(WindowContext& context)
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint),
       m_context(context) {
     initAboutResources();
     setObjectName(QStringLiteral("TAboutBox"));
     setProperty("tag", 356);
+    const Language shown = m_context.settings().language();
 
     auto* panel = make<QFrame>(this, "Panel1");
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setLineWidth(2);
 
-    m_programIcon = makeImage<QLabel>(panel, "ProgramIcon", 0, QStringLiteral(":/about/toroid.svg"), {97, 65});
+    m_programIcon = Picture<QLabel>(panel, "ProgramIcon", 0, QStringLiteral(":/about/toroid.svg"), kProgramPictureSize);
 
-    auto* product = make<QLabel>(panel, "Produktname", 255);
-    product->setText(QStringLiteral("Torvex"));
+    QLabel* product = TaggedCaption(panel, "Produktname", 255, shown);
     product->setAlignment(Qt::AlignCenter);
     QFont productFont(QStringLiteral("Arial"));
     productFont.setPointSize(16);
@@ -77,26 +69,25 @@ TAboutBox::TAboutBox(MainContext& context)
     product->setFont(productFont);
     setTextColour(product, kFooterBlue);
 
-    auto* version = make<QLabel>(panel, "Version");
-    version->setText(QStringLiteral("Version 1.1.2"));
+    QLabel* version = FixedCaption(panel, "Version", QStringLiteral("Version 1.1.2"));
     version->setAlignment(Qt::AlignCenter);
 
-    auto* copyright = make<QLabel>(panel, "Copyright", 256);
+    QLabel* copyright = TaggedCaption(panel, "Copyright", 256, shown);
     copyright->setAlignment(Qt::AlignCenter);
     copyright->setWordWrap(true);
 
-    auto* comments = make<QLabel>(panel, "Comments");
-    comments->setText(QStringLiteral("2026"));
+    QLabel* comments = FixedCaption(panel, "Comments", QStringLiteral("2026"));
     comments->setAlignment(Qt::AlignCenter);
 
-    auto* german = makeImage<ClickableImage>(panel, "Image1", 358, QStringLiteral(":/about/flag_german.svg"), {32, 32});
-    german->onClick = [this] { Image1Click(); };
+    auto* german = Picture<ClickableImage>(panel, "Image1", 358, QStringLiteral(":/about/flag_german.svg"), kFlagSize);
+    german->onClick = [this] { m_context.showLanguage(Language::German); };
     german->setCursor(Qt::PointingHandCursor);
-    auto* english = makeImage<ClickableImage>(panel, "Image2", 359, QStringLiteral(":/about/flag_english.svg"), {32, 32});
-    english->onClick = [this] { Image2Click(); };
+    auto* english =
+        Picture<ClickableImage>(panel, "Image2", 359, QStringLiteral(":/about/flag_english.svg"), kFlagSize);
+    english->onClick = [this] { m_context.showLanguage(Language::English); };
     english->setCursor(Qt::PointingHandCursor);
 
-    m_secondPicture = makeImage<QLabel>(panel, "Image3", 0, QStringLiteral(":/about/antenna.svg"), {97, 65});
+    m_secondPicture = Picture<QLabel>(panel, "Image3", 0, QStringLiteral(":/about/antenna.svg"), kProgramPictureSize);
     m_secondPicture->hide();
 
     auto* ok = make<QPushButton>(this, "OKButton");
@@ -143,8 +134,8 @@ TAboutBox::TAboutBox(MainContext& context)
     outer->setSizeConstraint(QLayout::SetFixedSize);
     setMinimumSize(284, 223);
 
-    connect(ok, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
-    connect(m_timer, &QTimer::timeout, this, &TAboutBox::Timer1Timer);
+    connect(ok, &QPushButton::clicked, this, &QWidget::hide);
+    connect(m_timer, &QTimer::timeout, this, &AboutWindow::restoreProgramPicture);
 
     // The key sequence must work whatever control has the focus. None of the
     // controls here takes a letter with Ctrl+Alt+Shift, so such a key always
@@ -152,35 +143,32 @@ TAboutBox::TAboutBox(MainContext& context)
     installEventFilter(this);
     ok->setFocus();
 
-    m_context.registerWindow(this);
-    m_context.invokeStartLanguage();
+    followSettings(DisplaySettings::Change::Language);
+    connect(&m_context.settings(), &DisplaySettings::changed, this, &AboutWindow::followSettings);
 }
 
-void TAboutBox::showAndRaise() {
+void AboutWindow::showAndRaise() {
     show();
     raise();
     activateWindow();
 }
 
-void TAboutBox::showEvent(QShowEvent* event) {
+void AboutWindow::showEvent(QShowEvent* event) {
     if (!m_picturesDrawn) {
         m_picturesDrawn = true;
-        for (QLabel* image : findChildren<QLabel*>())
-            if (const QString resource = image->property("picture").toString(); !resource.isEmpty())
-                image->setPixmap(QIcon(resource).pixmap(image->size()));
+        DrawPictures(this);
         if (auto* ok = findChild<QPushButton*>(QStringLiteral("OKButton")))
             ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     }
     QWidget::showEvent(event);
 }
 
-void TAboutBox::OKButtonClick() { hide(); }
+void AboutWindow::followSettings(DisplaySettings::Change what) {
+    if (what == DisplaySettings::Change::Language)
+        ApplyLanguage({this}, m_context.settings().language());
+}
 
-void TAboutBox::Image1Click() { m_context.languageCommand(false); }
-
-void TAboutBox::Image2Click() { m_context.languageCommand(true); }
-
-void TAboutBox::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
+void AboutWindow::recordKey(int key, Qt::KeyboardModifiers modifiers) {
     const Qt::KeyboardModifiers chord = Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier;
     // Keypad keys carry an extra flag that is no modifier the user holds.
     if ((modifiers & ~Qt::KeypadModifier) == chord) {
@@ -200,17 +188,17 @@ void TAboutBox::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
     }
 }
 
-void TAboutBox::Timer1Timer() {
+void AboutWindow::restoreProgramPicture() {
     m_programIcon->show();
     m_secondPicture->hide();
     m_timer->stop();
     m_keyBuffer.clear();
 }
 
-bool TAboutBox::eventFilter(QObject* watched, QEvent* event) {
+bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched == this) {
         auto* key = static_cast<QKeyEvent*>(event);
-        FormKeyDown(key->key(), key->modifiers());
+        recordKey(key->key(), key->modifiers());
     } else if (event->type() == QEvent::Close && watched == this) {
         // Closing by the frame only hides; the window lives until the end.
         event->ignore();

@@ -1,0 +1,135 @@
+#pragma once
+
+#include <QList>
+#include <QMainWindow>
+#include <QString>
+#include <memory>
+
+#include "pages/page_context.h"
+#include "platform/display_settings.h"
+#include "platform/platform.h"
+
+class QAction;
+class QStatusBar;
+class QTabWidget;
+
+namespace torvex::gui {
+
+class AboutWindow;
+class AirCoilPage;
+class AlPermeabilityWindow;
+class CommandErrors;
+class ConversionWindow;
+class CopperResistanceWindow;
+class DecimalKeyFilter;
+class FerriteFtPage;
+class FerroxcubePage;
+class HintTracker;
+class IronPowderPage;
+class ResonanceWindow;
+class SiferritPage;
+class UnknownCorePage;
+
+// The main window: tool bar, six pages, menu and status line. It owns the
+// settings every window follows and the secondary windows, which it builds
+// when they are first asked for. Its constructor makes the start-up choices.
+class MainWindow : public QMainWindow, public PageContext {
+    Q_OBJECT
+public:
+    explicit MainWindow(const PlatformServices& services);
+    ~MainWindow() override;
+
+    // PageContext
+    DisplaySettings& settings() override { return *m_settings; }
+    ErrorReporter& errors() override;
+    DecimalKeyFilter& keyFilter() override { return *m_keyFilter; }
+    void showLanguage(Language language) override;
+    AlPermeabilityWindow& alPermeabilityWindow() override;
+
+    // The secondary windows, each built when first asked for.
+    AboutWindow& aboutWindow();
+    ResonanceWindow& resonanceWindow();
+    CopperResistanceWindow& copperResistanceWindow();
+    ConversionWindow& conversionWindow();
+    // The windows built so far, this one first, then in the order they were built.
+    QList<QWidget*> windows() const;
+
+    // The pages, in tab order.
+    IronPowderPage& ironPowderPage() const { return *m_ironPage; }
+    FerriteFtPage& ferriteFtPage() const { return *m_ferritePage; }
+    SiferritPage& siferritPage() const { return *m_siferritPage; }
+    FerroxcubePage& ferroxcubePage() const { return *m_ferroxcubePage; }
+    UnknownCorePage& unknownCorePage() const { return *m_unknownPage; }
+    AirCoilPage& airCoilPage() const { return *m_airCoilPage; }
+
+    // Menu and tool-bar commands.
+    void showGerman() { showLanguage(Language::German); }
+    void showEnglish() { showLanguage(Language::English); }
+    void useUsUnits() { useUnits(UnitSystem::Us); }
+    void useMetricUnits() { useUnits(UnitSystem::Metric); }
+    void useUnits(UnitSystem units);
+    void showHelpContents();
+    void showAbout();
+    void showAlPermeabilityWindow();
+    void showResonanceWindow();
+    void showCopperResistanceWindow();
+    void showConversionWindow();
+    // F1: the help context of the focused control or its nearest ancestor.
+    void showContextHelp();
+
+    // The help file of the language shown.
+    QString helpFile() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildMenu();
+    void buildToolBar();
+    void buildPages();
+    void addPage(QWidget* page);
+    void applyStartChoices();
+    void followSettings(DisplaySettings::Change what);
+    void applyUnitsToPages();
+    void recomputeLanguageDependentPages();
+    void showHintInStatusLine(const QString& longHint);
+    void addContextHelpKey(QWidget* window);
+    void showContextHelpFrom(QWidget* window);
+    // Builds a secondary window on the first request.
+    template <class Window>
+    Window& built(std::unique_ptr<Window>& window);
+
+    // Stand-ins when the platform gives no error handler or help viewer.
+    std::unique_ptr<ErrorReporter> m_ownErrors;
+    std::unique_ptr<HelpViewer> m_ownHelp;
+    PlatformServices m_services;
+    std::unique_ptr<CommandErrors> m_commandErrors;
+    std::unique_ptr<DisplaySettings> m_settings;
+    std::unique_ptr<DecimalKeyFilter> m_keyFilter;
+    HintTracker* m_hintTracker = nullptr;
+
+    QTabWidget* m_pages = nullptr;
+    IronPowderPage* m_ironPage = nullptr;
+    FerriteFtPage* m_ferritePage = nullptr;
+    SiferritPage* m_siferritPage = nullptr;
+    FerroxcubePage* m_ferroxcubePage = nullptr;
+    UnknownCorePage* m_unknownPage = nullptr;
+    AirCoilPage* m_airCoilPage = nullptr;
+
+    std::unique_ptr<AboutWindow> m_about;
+    std::unique_ptr<ResonanceWindow> m_resonance;
+    std::unique_ptr<AlPermeabilityWindow> m_alPermeability;
+    std::unique_ptr<CopperResistanceWindow> m_copper;
+    std::unique_ptr<ConversionWindow> m_conversion;
+    QList<QWidget*> m_built; // in the order they were built
+
+    QAction* m_german = nullptr;
+    QAction* m_english = nullptr;
+    QAction* m_usUnits = nullptr;
+    QAction* m_metricUnits = nullptr;
+    QStatusBar* m_statusBar = nullptr;
+    bool m_placed = false; // centred on the screen at its first showing
+};
+
+} // namespace torvex::gui

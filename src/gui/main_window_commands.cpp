@@ -1,0 +1,145 @@
+// The main window's commands: language, units, help, the secondary windows,
+// and closing.
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QScreen>
+#include <QShortcut>
+#include <QTabWidget>
+
+#include "main_window.h"
+#include "pages/air_coil_page.h"
+#include "pages/ferrite_ft_page.h"
+#include "pages/ferroxcube_page.h"
+#include "pages/iron_powder_page.h"
+#include "pages/siferrit_page.h"
+#include "pages/unknown_core_page.h"
+#include "platform/command_errors.h"
+#include "tools/about_window.h"
+#include "tools/al_permeability_window.h"
+#include "tools/conversion_window.h"
+#include "tools/copper_resistance_window.h"
+#include "tools/resonance_window.h"
+#include "widgets/language.h"
+
+namespace torvex::gui {
+
+namespace {
+const QString kGermanHelp = QStringLiteral("torvex11_d.hlp");
+const QString kEnglishHelp = QStringLiteral("torvex11_e.hlp");
+} // namespace
+
+// Every window takes the language's texts (in the order they were built), and
+// then the pages whose results depend on the language are recomputed.
+void MainWindow::showLanguage(Language language) {
+    const CommandErrors::Command once(*m_commandErrors);
+    m_settings->setLanguage(language);
+    recomputeLanguageDependentPages();
+}
+
+// The unit captions of every page, the straight conductor's wire input and
+// the copper-resistance window follow, each recomputed.
+void MainWindow::useUnits(UnitSystem units) {
+    const CommandErrors::Command once(*m_commandErrors);
+    m_settings->setUnits(units);
+}
+
+void MainWindow::followSettings(DisplaySettings::Change what) {
+    switch (what) {
+    case DisplaySettings::Change::Language:
+        ApplyLanguage({this}, m_settings->language());
+        m_german->setChecked(!m_settings->english());
+        m_english->setChecked(m_settings->english());
+        break;
+    case DisplaySettings::Change::Units:
+        m_usUnits->setChecked(m_settings->usUnits());
+        m_metricUnits->setChecked(!m_settings->usUnits());
+        applyUnitsToPages();
+        break;
+    case DisplaySettings::Change::DecimalSeparator:
+        // Typed texts stay as they are; the key filter asks at every key.
+        break;
+    }
+}
+
+void MainWindow::applyUnitsToPages() {
+    m_ironPage->applyUnits();
+    m_ferritePage->applyUnits();
+    m_siferritPage->applyUnits();
+    m_ferroxcubePage->applyUnits();
+    m_airCoilPage->applyCylinderUnits();
+    m_unknownPage->applyUnits();
+    m_airCoilPage->applyStraightUnits();
+}
+
+// The language switch has just reset the "not available" captions; these
+// recomputes show or hide them again and rewrite language-dependent texts.
+void MainWindow::recomputeLanguageDependentPages() {
+    m_airCoilPage->recomputeStraightConductor();
+    m_ironPage->recompute();
+    m_siferritPage->recompute();
+    m_ferritePage->recompute();
+    m_ferroxcubePage->recompute();
+}
+
+QString MainWindow::helpFile() const {
+    return m_services.programFolder + (m_settings->english() ? kEnglishHelp : kGermanHelp);
+}
+
+void MainWindow::showHelpContents() { m_services.help->showContents(helpFile()); }
+
+void MainWindow::showAbout() { aboutWindow().showAndRaise(); }
+void MainWindow::showAlPermeabilityWindow() { alPermeabilityWindow().showAndRaise(); }
+void MainWindow::showResonanceWindow() { resonanceWindow().showAndRaise(); }
+void MainWindow::showCopperResistanceWindow() { copperResistanceWindow().showAndRaise(); }
+void MainWindow::showConversionWindow() { conversionWindow().showAndRaise(); }
+
+void MainWindow::addContextHelpKey(QWidget* window) {
+    auto* key = new QShortcut(QKeySequence(Qt::Key_F1), window);
+    key->setContext(Qt::WindowShortcut);
+    connect(key, &QShortcut::activated, this, [this, window] { showContextHelpFrom(window); });
+}
+
+void MainWindow::showContextHelp() {
+    QWidget* window = QApplication::activeWindow();
+    if (QWidget* focus = QApplication::focusWidget())
+        window = focus->window();
+    showContextHelpFrom(window ? window : this);
+}
+
+void MainWindow::showContextHelpFrom(QWidget* window) {
+    QWidget* w = window->focusWidget() ? window->focusWidget() : window;
+    for (; w; w = w->parentWidget()) {
+        int context = w->property("helpContext").toInt();
+        // The page control's own tab bar stands for the page it shows.
+        if (context == 0 && w == m_pages && m_pages->currentWidget())
+            context = m_pages->currentWidget()->property("helpContext").toInt();
+        if (context != 0) {
+            m_services.help->showContext(helpFile(), context);
+            return;
+        }
+    }
+    m_services.help->showContents(helpFile());
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (m_placed)
+        return;
+    m_placed = true;
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    m_services.help->close();
+    // Closing the main window ends the program, whatever else is open.
+    for (QWidget* window : m_built)
+        window->hide();
+    QMainWindow::closeEvent(event);
+    event->accept();
+    QCoreApplication::quit();
+}
+
+} // namespace torvex::gui

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "pages/catalogue_page.h"
+
+namespace torvex::gui {
+
+// The page of Ferroxcube ring cores.
+class FerroxcubePage : public CataloguePage {
+    Q_OBJECT
+public:
+    explicit FerroxcubePage(PageContext& context, QWidget* parent = nullptr);
+    void recompute() override;
+};
+
+} // namespace torvex::gui

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/platform.h"
+
+namespace torvex::gui {
+
+// The platform's error handler as the pages and tool windows see it. A menu
+// command recomputes many calculators, each of which may fail on a text the
+// user left behind; the command is one action of the user and shows one
+// message at most, the first, while every calculator still runs.
+class CommandErrors : public ErrorReporter {
+public:
+    explicit CommandErrors(ErrorReporter& platform) : m_platform(platform) {}
+
+    void showError(const QString& message) override;
+
+    // Marks one command while it lives; commands may nest.
+    class Command {
+    public:
+        explicit Command(CommandErrors& errors);
+        ~Command();
+        Command(const Command&) = delete;
+        Command& operator=(const Command&) = delete;
+
+    private:
+        CommandErrors& m_errors;
+    };
+
+private:
+    ErrorReporter& m_platform;
+    int m_depth = 0;
+    bool m_reported = false;
+};
+
+} // namespace torvex::gui

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+
+#include "tools/tool_window.h"
+
+class QComboBox;
+class QLineEdit;
+
+namespace torvex::gui {
+
+// The resonant-circuit window: f from L and C, C from L and f, L from C and f.
+class ResonanceWindow : public ToolWindow {
+    Q_OBJECT
+public:
+    explicit ResonanceWindow(WindowContext& context);
+    void recomputeFrequency();
+    void recomputeCapacitance();
+    void recomputeInductance();
+
+private:
+    // The two inputs of a row, each a typed number with its unit list.
+    struct Row {
+        QLineEdit* first = nullptr;
+        QComboBox* firstUnit = nullptr;
+        QLineEdit* second = nullptr;
+        QComboBox* secondUnit = nullptr;
+    };
+    void createRows();
+    void connectRows();
+    void recomputeRow(int row);
+    std::array<Row, 3> m_rows;
+};
+
+} // namespace torvex::gui

@@ -1,0 +1,154 @@
+#include "widgets/builders.h"
+
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "format/wire_gauge.h"
+#include "text/text_table.h"
+#include "widgets/hints.h"
+#include "widgets/result_label.h"
+
+namespace torvex::gui {
+
+namespace {
+
+// Room for the frame and the margins of an entry field beside its text.
+constexpr int kEntryPadding = 12;
+
+void keepPlaceWhenHidden(QWidget* w) {
+    QSizePolicy policy = w->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(policy);
+}
+
+} // namespace
+
+QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+QString TableText(int id, Language language) { return Utf8(LoadText(id, language)); }
+
+QStringList GaugeNames() {
+    QStringList names;
+    for (std::string_view name : AwgNames)
+        names << QString::fromLatin1(name.data(), qsizetype(name.size()));
+    return names;
+}
+
+QLabel* TaggedCaption(QWidget* parent, const char* name, int tag, Language language) {
+    auto* label = make<QLabel>(parent, name, tag);
+    label->setText(TableText(tag, language));
+    return label;
+}
+
+QLabel* FixedCaption(QWidget* parent, const char* name, const QString& text) {
+    auto* label = make<QLabel>(parent, name);
+    label->setText(text);
+    return label;
+}
+
+QGroupBox* TaggedGroup(QWidget* parent, const char* name, int tag, Language language) {
+    auto* group = make<QGroupBox>(parent, name, tag);
+    group->setTitle(TableText(tag, language));
+    return group;
+}
+
+QLabel* ReserveWidth(QLabel* label, const QString& widest, int padding) {
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(widest) + padding);
+    return label;
+}
+
+QLabel* GaugeMark(QWidget* parent, const char* name) {
+    QLabel* mark = FixedCaption(parent, name, QStringLiteral("# "));
+    keepPlaceWhenHidden(mark);
+    mark->hide();
+    return mark;
+}
+
+QLabel* NotAvailableMessage(QWidget* parent, const char* name, int tag, Language language, bool wordWrap) {
+    QLabel* message = TaggedCaption(parent, name, tag, language);
+    setBackground(message, tooltipBackground());
+    setTextColour(message, kMessageRed);
+    message->setAlignment(Qt::AlignCenter);
+    message->setWordWrap(wordWrap);
+    message->setMargin(2);
+    setShowHint(message, false);
+    keepPlaceWhenHidden(message);
+    message->hide();
+    return message;
+}
+
+QWidget* ColourPatch(QWidget* parent, const char* upper, const char* lower) {
+    auto* frame = new QFrame(parent);
+    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    frame->setLineWidth(1);
+    auto* halves = new QVBoxLayout(frame);
+    halves->setContentsMargins(1, 1, 1, 1);
+    halves->setSpacing(0);
+    for (const char* name : {upper, lower}) {
+        auto* half = make<QLabel>(frame, name);
+        half->setFixedSize(16, 8);
+        halves->addWidget(half);
+    }
+    frame->setFixedSize(frame->sizeHint());
+    return frame;
+}
+
+void DrawPictures(QWidget* window) {
+    for (QLabel* picture : window->findChildren<QLabel*>()) {
+        const QString resource = picture->property("picture").toString();
+        if (!resource.isEmpty() && picture->pixmap().isNull())
+            picture->setPixmap(QIcon(resource).pixmap(picture->size()));
+    }
+}
+
+QLineEdit* EntryField(QWidget* parent, const char* name, const FieldWidth& width, int tag) {
+    auto* field = make<QLineEdit>(parent, name, tag);
+    setBackground(field, kEntryLime);
+    field->setFixedWidth(width.pixels > 0 ? width.pixels
+                                          : field->fontMetrics().horizontalAdvance(width.widest) + kEntryPadding);
+    return field;
+}
+
+QLineEdit* TurnsField(QWidget* parent, const char* name, const FieldWidth& width) {
+    QLineEdit* field = EntryField(parent, name, width);
+    setBackground(field, kTurnsGreen);
+    setTextColour(field, kResultWhite);
+    QFont bold = field->font();
+    bold.setBold(true);
+    field->setFont(bold);
+    return field;
+}
+
+ResultLabel* ResultField(QWidget* parent, const char* name, const QString& widest, const ResultLook& look) {
+    auto* label = make<ResultLabel>(parent, name);
+    setBackground(label, look.background);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setAlignment(look.alignment);
+    label->setMargin(look.margin);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(widest) + look.padding);
+    return label;
+}
+
+// The list is at least as wide as its longest entry: the default size policy
+// measures the entries at the first showing. Setting a size policy, like a
+// font change, would build the list's popup at once, and it would then narrow
+// the list to its entries for a moment after the first showing.
+QComboBox* SelectionList(QWidget* parent, const char* name, const QStringList& items, int position, int tag,
+                         int visibleItems) {
+    auto* list = make<QComboBox>(parent, name, tag);
+    list->addItems(items);
+    if (visibleItems > 0)
+        list->setMaxVisibleItems(visibleItems);
+    setBackground(list, kListYellow);
+    // Only `activated` is bound to a recompute, so this is no change.
+    list->setCurrentIndex(position);
+    return list;
+}
+
+} // namespace torvex::gui
