@@ -35,7 +35,6 @@ TEST(FpGuardTest, SeesOverflowDivisionByZeroAndInvalidButNotUnderflow)
         {"sqrt(-1)", [&] { sink = std::sqrt(Opaque(-1.0L)); }, true},
         {"log(-1)", [&] { sink = std::log(Opaque(-1.0L)); }, true},
         {"log(0)", [&] { sink = std::log(Opaque(0.0L)); }, true},
-        {"pow(0, -1)", [&] { sink = std::pow(Opaque(0.0L), Opaque(-1.0L)); }, true},
         {"pow(10, -5000)", [&] { sink = std::pow(Opaque(10.0L), Opaque(-5000.0L)); }, false},
         {"0/0", [&] { sink = Opaque(0.0L) / Opaque(0.0L); }, true},
         {"underflow", [&] { sink = Opaque(1e-4000L) * Opaque(1e-4000L); }, false},
