@@ -55,6 +55,15 @@ TEST(FpGuardTest, SeesOverflowDivisionByZeroAndInvalidButNotUnderflow)
     }
 }
 
+// The type has 64 significand bits (a static_assert sees to that), but the
+// x87 unit rounds to what its control word says; a C runtime that sets it to
+// double precision, as Microsoft's does, would cut every result short.
+TEST(FpGuardTest, ArithmeticKeepsSixtyFourBits)
+{
+    EXPECT_NE(Opaque(1.0L) + Opaque(0x1p-63L), 1.0L);
+    EXPECT_EQ(Opaque(1.0L) + Opaque(0x1p-64L), 1.0L);
+}
+
 TEST(FpGuardTest, CheckThrowsOnceAndClears)
 {
     volatile long double sink = Opaque(1e4900L) * Opaque(1e4900L);
