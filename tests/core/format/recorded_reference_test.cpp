@@ -5,6 +5,7 @@
 // give; every build, Windows included, compares against that file.
 
 #include <algorithm>
+#include <bit>
 #include <clocale>
 #include <cstdint>
 #include <cstring>
@@ -51,7 +52,16 @@ private:
     std::uint64_t m_state;
 };
 
-// FNV-1a, 64 bits, as 16 hexadecimal digits.
+std::string Hex(std::uint64_t value, int digits)
+{
+    std::string text;
+    for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) {
+        text += "0123456789abcdef"[(value >> shift) & 0xf];
+    }
+    return text;
+}
+
+// FNV-1a, 64 bits.
 class Digest {
 public:
     void add(std::string_view bytes)
@@ -60,14 +70,7 @@ public:
             m_hash = (m_hash ^ c) * 0x100000001b3ULL;
         }
     }
-    std::string hex() const
-    {
-        char text[17];
-        for (int i = 0; i < 16; ++i) {
-            text[i] = "0123456789abcdef"[(m_hash >> (60 - 4 * i)) & 0xf];
-        }
-        return std::string(text, 16);
-    }
+    std::string hex() const { return Hex(m_hash, 16); }
 
 private:
     std::uint64_t m_hash = 0xcbf29ce484222325ULL;
@@ -75,31 +78,53 @@ private:
 
 // "ssss:mmmmmmmmmmmmmmmm": sign and exponent, significand. Only these 80 of
 // the type's bits hold the value; the rest are padding.
-std::string BitsOf(long double x)
-{
-    std::uint64_t significand = 0;
+struct Bits {
     std::uint16_t signExponent = 0;
-    std::memcpy(&significand, &x, 8);
-    std::memcpy(&signExponent, reinterpret_cast<const char*>(&x) + 8, 2);
-    char text[22];
-    for (int i = 0; i < 4; ++i) {
-        text[i] = "0123456789abcdef"[(signExponent >> (12 - 4 * i)) & 0xf];
-    }
-    text[4] = ':';
-    for (int i = 0; i < 16; ++i) {
-        text[5 + i] = "0123456789abcdef"[(significand >> (60 - 4 * i)) & 0xf];
-    }
-    return std::string(text, 21);
+    std::uint64_t significand = 0;
+};
+
+Bits BitsOf(long double x)
+{
+    Bits bits;
+    std::memcpy(&bits.significand, &x, 8);
+    std::memcpy(&bits.signExponent, reinterpret_cast<const char*>(&x) + 8, 2);
+    return bits;
 }
 
-std::string ReadingOf(const std::optional<long double>& value) { return value ? BitsOf(*value) : "-"; }
-
-long double FromBits(std::uint16_t signExponent, std::uint64_t significand)
+long double FromBits(Bits bits)
 {
     long double x = 0;
-    std::memcpy(&x, &significand, 8);
-    std::memcpy(reinterpret_cast<char*>(&x) + 8, &signExponent, 2);
+    std::memcpy(&x, &bits.significand, 8);
+    std::memcpy(reinterpret_cast<char*>(&x) + 8, &bits.signExponent, 2);
     return x;
+}
+
+std::string ReadingOf(const std::optional<long double>& value)
+{
+    if (!value) {
+        return "-";
+    }
+    const Bits bits = BitsOf(*value);
+    return Hex(bits.signExponent, 4) + ":" + Hex(bits.significand, 16);
+}
+
+// One digest for each block of `count` items; `item` gives the text of the
+// next one from the generator.
+template <class Item>
+std::vector<std::string> BlockDigests(std::uint64_t seed, int count, int block, Item item)
+{
+    Random random(seed);
+    std::vector<std::string> digests;
+    Digest digest;
+    for (int i = 1; i <= count; ++i) {
+        digest.add(item(random));
+        digest.add("\n");
+        if (i % block == 0) {
+            digests.push_back(digest.hex());
+            digest = Digest();
+        }
+    }
+    return digests;
 }
 
 std::string Decimal(UInt128 n)
@@ -233,21 +258,12 @@ TypedText RandomText(Random& r)
 
 using Reader = std::function<std::optional<long double>(std::string_view, std::string_view)>;
 
-// One digest per block of texts over what `read` makes of each.
 std::vector<std::string> TextDigests(const Reader& read)
 {
-    Random random(20261208);
-    std::vector<std::string> digests;
-    Digest digest;
-    for (int i = 1; i <= kTexts; ++i) {
-        const TypedText t = RandomText(random);
-        digest.add(ReadingOf(read(t.text, t.separator)));
-        if (i % kTextBlock == 0) {
-            digests.push_back(digest.hex());
-            digest = Digest();
-        }
-    }
-    return digests;
+    return BlockDigests(20261208, kTexts, kTextBlock, [&](Random& r) {
+        const TypedText t = RandomText(r);
+        return ReadingOf(read(t.text, t.separator));
+    });
 }
 
 // ---- Written values -------------------------------------------------------
@@ -257,7 +273,7 @@ constexpr int kValueBlock = 5000;
 
 struct ValueToWrite {
     long double x;
-    int decimals; // enough for 18 significant digits, at most one more
+    int decimals; // enough for 18 significant digits, at most two more
 };
 
 // Mostly the values labels show (both digit paths of FormatFixed), exact
@@ -266,46 +282,30 @@ struct ValueToWrite {
 ValueToWrite RandomValue(Random& r)
 {
     const int kind = r.below(100);
-    const std::uint16_t sign = r.below(2) == 0 ? 0 : 0x8000;
-    std::uint64_t significand = r.next() | (1ULL << 63);
-    int binaryExponent = 0; // floor(log2 |x|)
-    long double x = 0;
-    if (kind < 3) {
-        const std::uint64_t n = 10000000000000000ULL + r.next() % 80000000000000000ULL;
-        x = static_cast<long double>(n) + 0.5L; // exact: n < 2^57
-        binaryExponent = 56;
-        x = sign ? -x : x;
+    Bits bits{static_cast<std::uint16_t>(r.below(2) == 0 ? 0 : 0x8000), r.next() | (1ULL << 63)};
+    if (kind < 3) { // n + 1/2 for an 18-digit n
+        const std::uint64_t n = 100000000000000000ULL + r.next() % 900000000000000000ULL;
+        bits = BitsOf((bits.signExponent != 0 ? -1 : 1) * (static_cast<long double>(n) + 0.5L));
     } else if (kind < 98) {
-        binaryExponent = kind < 93 ? -44 + r.below(111) : -16382 + r.below(16382 + 16384);
-        x = FromBits(static_cast<std::uint16_t>(sign | (16383 + binaryExponent)), significand);
+        bits.signExponent |= static_cast<std::uint16_t>(16383 + (kind < 93 ? -44 + r.below(111) : -16382 + r.below(32766)));
     } else {
-        const int shift = 1 + r.below(63);
-        significand >>= shift;
-        binaryExponent = -16382 - shift;
-        x = FromBits(sign, significand);
+        bits.significand >>= 1 + r.below(63);
     }
-    // floor(binaryExponent * log10(2)) in integers: floor(log10 |x|) or one less.
+    // floor(log2 |x|), then floor(log2 |x| * log10(2)) in integers: floor(log10 |x|) or one less.
+    const int biased = bits.signExponent & 0x7fff;
+    const int binaryExponent = biased != 0 ? biased - 16383 : std::bit_width(bits.significand) - 1 - 16445;
     const auto decimalExponent = static_cast<int>((std::int64_t{binaryExponent} * 1292913986) >> 32);
-    return {x, std::max(0, 18 - decimalExponent)};
+    return {FromBits(bits), std::max(0, 18 - decimalExponent)};
 }
 
 using Writer = std::function<std::string(long double, int)>;
 
 std::vector<std::string> ValueDigests(const Writer& write)
 {
-    Random random(20261209);
-    std::vector<std::string> digests;
-    Digest digest;
-    for (int i = 1; i <= kValues; ++i) {
-        const ValueToWrite v = RandomValue(random);
-        digest.add(write(v.x, v.decimals));
-        digest.add("\n");
-        if (i % kValueBlock == 0) {
-            digests.push_back(digest.hex());
-            digest = Digest();
-        }
-    }
-    return digests;
+    return BlockDigests(20261209, kValues, kValueBlock, [&](Random& r) {
+        const ValueToWrite v = RandomValue(r);
+        return write(v.x, v.decimals);
+    });
 }
 
 std::string FormatWithoutPadding(long double x, int decimals) { return FormatFixed(x, 0, decimals); }
