@@ -9,18 +9,22 @@
 //   and every text of that form within range is accepted;
 // - ReadNumberField reads "" as 0, agrees with ParseNumber on every other
 //   text, and refuses with the conversion error and its exact message;
-// - swapping "," and "." in the text and in the separator changes nothing.
+// - swapping "," and "." in the text and in the separator changes nothing;
+// - the reading has the same bits as the former reader's (glibc's strtold_l
+//   in a "C" locale), which the portable reader replaced.
 
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "format/calc_error.h"
 #include "format/number_reader.h"
+#include "former_number_reader.h"
 #include "fuzz_support.h"
 
 namespace {
@@ -149,11 +153,24 @@ bool SameReading(const std::optional<long double>& a, const std::optional<long d
     return !a || (*a == *b && std::signbit(*a) == std::signbit(*b));
 }
 
+std::string Reading(const std::optional<long double>& value) {
+    if (!value) return "refused";
+    char text[64];
+    std::snprintf(text, sizeof text, "%.21Lg", *value);
+    return text;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    for (std::string_view separator : {",", ".", ""}) CheckOneSeparator(text, separator);
+    for (std::string_view separator : {",", ".", ""}) {
+        CheckOneSeparator(text, separator);
+        const std::optional<long double> now = torvex::ParseNumber(text, separator);
+        const std::optional<long double> before = torvex::former::ParseNumber(text, separator);
+        Require(SameReading(now, before), "the reading is the former reader's",
+                Describe(text, separator) + ", read " + Reading(now) + ", formerly " + Reading(before));
+    }
 
     const std::string swapped = SwapSeparators(text);
     Require(SameReading(torvex::ParseNumber(text, ","), torvex::ParseNumber(swapped, ".")),

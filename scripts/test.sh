@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Torvex and runs every test: the engine and window tests, the same
 # suite again under AddressSanitizer, LeakSanitizer and
-# UndefinedBehaviorSanitizer, and a short run of every fuzz target.
+# UndefinedBehaviorSanitizer, the engine's tests built for Windows and run
+# under Wine, and a short run of every fuzz target.
 #
 #   scripts/test.sh           everything (what CI runs)
 #   scripts/test.sh --quick   only the engine and window tests
@@ -20,4 +21,5 @@ if [ "${1:-}" = "--quick" ]; then
 fi
 
 scripts/sanitize.sh
+scripts/test-windows-engine.sh
 scripts/fuzz.sh "${TORVEX_FUZZ_SECONDS:-30}"

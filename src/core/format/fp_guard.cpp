@@ -1,5 +1,6 @@
 #include "format/fp_guard.h"
 
+#include <cerrno>
 #include <cfenv>
 
 #include "format/calc_error.h"
@@ -14,9 +15,23 @@ constexpr int kFaultFlags = FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID;
 
 FpGuard::FpGuard() { reset(); }
 
-bool FpGuard::faulted() const { return std::fetestexcept(kFaultFlags) != 0; }
+bool FpGuard::faulted() const
+{
+    if (std::fetestexcept(kFaultFlags) != 0) {
+        return true;
+    }
+    // Some C libraries (MinGW-w64's) report a domain error (the square root
+    // or logarithm of a negative number) or a pole error (the logarithm of 0)
+    // of their functions only in errno, without the flag. ERANGE also stands
+    // for an underflow, which raises the underflow flag wherever it is set.
+    return errno == EDOM || (errno == ERANGE && std::fetestexcept(FE_UNDERFLOW) == 0);
+}
 
-void FpGuard::reset() { std::feclearexcept(kFaultFlags); }
+void FpGuard::reset()
+{
+    std::feclearexcept(kFaultFlags | FE_UNDERFLOW);
+    errno = 0;
+}
 
 void FpGuard::check()
 {

@@ -8,6 +8,8 @@
 #include <limits>
 #include <string>
 
+#include "format/extended_precision.h"
+
 namespace torvex {
 
 namespace {
@@ -103,7 +105,6 @@ bool ScaledSignificand(std::uint64_t m, int e, int k, std::uint64_t& q)
 
 bool ToDecimalDigitsFast(long double magnitude, DecimalDigits& out)
 {
-    static_assert(std::numeric_limits<long double>::digits == 64, "x87 extended precision expected");
     if (!(magnitude >= 1e-10L && magnitude < 1e17L)) {
         return false;
     }

@@ -1,12 +1,12 @@
 #include "format/number_reader.h"
 
 #include <cerrno>
-#include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
-#include <locale.h>
-#include <new>
 #include <string>
+
+#include "format/extended_precision.h"
 
 namespace torvex {
 
@@ -30,20 +30,32 @@ void SkipBlanks(std::string_view text, std::size_t& pos)
     }
 }
 
-// The conversion must not follow the program's locale (the GUI sets LC_ALL
-// from the environment), so it runs in a "C" locale of its own, made once.
-locale_t ClassicLocale()
+// Beyond this an exponent changes nothing: with fewer digits than this, a
+// number is then far beyond the range of long double either way. Clamping
+// keeps the arithmetic below from overflowing on an exponent of any length.
+constexpr std::int64_t kExponentLimit = 100000000000000000; // 1e17
+
+std::int64_t ExponentValue(char sign, std::string_view digits)
 {
-    static const locale_t locale = [] {
-        const locale_t made = newlocale(LC_ALL_MASK, "C", locale_t{});
-        if (made == locale_t{}) {
-            // The "C" locale is built in; only a lack of memory fails here.
-            throw std::bad_alloc();
+    std::int64_t value = 0;
+    for (const char c : digits) {
+        value = value * 10 + (c - '0');
+        if (value >= kExponentLimit) {
+            value = kExponentLimit;
+            break;
         }
-        return made;
-    }();
-    return locale;
+    }
+    return sign == '-' ? -value : value;
 }
+
+// A text is rounded to the nearest long double, so only its side of the
+// halfway points between neighbouring values matters (the bounds to infinity
+// and to 0 are such points too). Each of them, written out, has at most about
+// 11,520 significant digits; digits beyond these can only say whether the
+// text lies above or below one. Longer texts are cut to this length with a
+// nonzero digit at the end: exact, and it spares the C library digit runs
+// that some read wrongly or slowly (MinGW-w64's, past some 16,000 digits).
+constexpr std::size_t kMaxSignificantDigits = 12000;
 
 } // namespace
 
@@ -89,38 +101,53 @@ std::optional<long double> ParseNumber(std::string_view text, std::string_view d
         return std::nullopt;
     }
 
-    if (integerDigits.empty() && fractionDigits.empty()) {
-        // A lone separator, with or without a sign or an exponent.
+    // The same number as an integer of its significant digits and a power of
+    // ten: a text without a decimal mark reads the same in every C locale,
+    // whereas strtold takes its mark from the locale the program set (in a
+    // German one "1.5" would read 1). Only digits and the exponent reach the
+    // conversion, so nothing beyond the grammar above (hex, "inf", "nan")
+    // gets in. Dropping zeros at either end keeps the value exact.
+    std::string digits;
+    digits.reserve(integerDigits.size() + fractionDigits.size());
+    digits += integerDigits;
+    digits += fractionDigits;
+    std::int64_t exponent =
+        ExponentValue(exponentSign, exponentDigits) - static_cast<std::int64_t>(fractionDigits.size());
+    const std::size_t lastNonZero = digits.find_last_not_of('0');
+    if (lastNonZero == std::string::npos) {
+        // Only zeros, or a lone separator, with or without an exponent.
         return sign == '-' ? -0.0L : 0.0L;
     }
+    exponent += static_cast<std::int64_t>(digits.size() - 1 - lastNonZero);
+    digits.resize(lastNonZero + 1);
+    std::string_view significant(digits);
+    significant.remove_prefix(digits.find_first_not_of('0'));
 
-    // The same number in the one form the "C" conversion reads, so nothing
-    // beyond the grammar above (hex, "inf", "nan", other separators) gets in.
     std::string plain;
-    plain.reserve(integerDigits.size() + fractionDigits.size() + exponentDigits.size() + 6);
     plain += sign;
-    plain += integerDigits.empty() ? std::string_view("0") : integerDigits;
-    plain += '.';
-    plain += fractionDigits;
-    if (!exponentDigits.empty()) {
-        plain += 'e';
-        plain += exponentSign;
-        plain += exponentDigits;
+    if (significant.size() > kMaxSignificantDigits) {
+        // The digits cut off hold a nonzero one (the last); a single 1 in
+        // their place keeps the text on the same side of every halfway point.
+        plain += significant.substr(0, kMaxSignificantDigits);
+        plain += '1';
+        exponent += static_cast<std::int64_t>(significant.size() - kMaxSignificantDigits - 1);
+    } else {
+        plain += significant;
     }
+    plain += 'e';
+    plain += std::to_string(exponent);
 
+    // strtold reports a range error in errno; the caller's errno stays as it was.
     const int savedErrno = errno;
-    errno = 0;
     char* end = nullptr;
-    const long double value = strtold_l(plain.c_str(), &end, ClassicLocale());
-    const bool outOfRange = errno == ERANGE;
+    const long double value = std::strtold(plain.c_str(), &end);
     errno = savedErrno;
-
     if (end != plain.c_str() + plain.size()) {
         return std::nullopt;
     }
-    // Too large fails; too small has already become 0 (or the nearest
-    // subnormal value), which is what it reads as.
-    if (outOfRange && std::isinf(value)) {
+    // Too large reads as infinity and fails; too small has already become 0
+    // (or the nearest subnormal value), which is what it reads as.
+    if (std::isinf(value)) {
         return std::nullopt;
     }
     return value;

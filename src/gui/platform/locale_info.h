@@ -6,15 +6,8 @@
 
 namespace torvex::gui {
 
-// The Windows-style language identifier of a POSIX locale name such as
-// "de_CH.UTF-8" or "en_GB@euro": German and English territories map to their
-// own identifiers (de_DE 1031, de_CH 2055, de_AT 3079, de_LU 4103, de_LI 5127,
-// en_US 1033, en_GB 2057, ...); other languages give their primary language
-// with its usual sub-language; "C", "POSIX" and empty give 1033.
-int LanguageIdFromLocaleName(const QString& posixName);
-
-// The identifier of the user's messages locale: LC_ALL, then LC_MESSAGES,
-// then LANG.
+// The Windows-style language identifier of the user's language (1031 German,
+// 1033 US English, ...); see torvex::UserLanguageId.
 int UserDefaultLanguageId();
 
 // What a locale chooses at start: German texts for every locale whose primary

@@ -34,6 +34,8 @@ TEST(FpGuardTest, SeesOverflowDivisionByZeroAndInvalidButNotUnderflow)
         {"division by zero", [&] { sink = Opaque(1.0L) / Opaque(0.0L); }, true},
         {"sqrt(-1)", [&] { sink = std::sqrt(Opaque(-1.0L)); }, true},
         {"log(-1)", [&] { sink = std::log(Opaque(-1.0L)); }, true},
+        {"log(0)", [&] { sink = std::log(Opaque(0.0L)); }, true},
+        {"pow(10, -5000)", [&] { sink = std::pow(Opaque(10.0L), Opaque(-5000.0L)); }, false},
         {"0/0", [&] { sink = Opaque(0.0L) / Opaque(0.0L); }, true},
         {"underflow", [&] { sink = Opaque(1e-4000L) * Opaque(1e-4000L); }, false},
         {"inexact", [&] { sink = Opaque(1.0L) / Opaque(3.0L); }, false},
@@ -51,6 +53,15 @@ TEST(FpGuardTest, SeesOverflowDivisionByZeroAndInvalidButNotUnderflow)
         c.step();
         EXPECT_EQ(guard.faulted(), c.faults) << c.name;
     }
+}
+
+// The type has 64 significand bits (a static_assert sees to that), but the
+// x87 unit rounds to what its control word says; a C runtime that sets it to
+// double precision, as Microsoft's does, would cut every result short.
+TEST(FpGuardTest, ArithmeticKeepsSixtyFourBits)
+{
+    EXPECT_NE(Opaque(1.0L) + Opaque(0x1p-63L), 1.0L);
+    EXPECT_EQ(Opaque(1.0L) + Opaque(0x1p-64L), 1.0L);
 }
 
 TEST(FpGuardTest, CheckThrowsOnceAndClears)
