@@ -38,7 +38,7 @@ inline std::string AsText(const SiferritOrdering& o) { return o.made ? o.code : 
 inline std::string AsText(const ColourCode& c) {
     auto one = [](PaintColour p) {
         if (!p.painted()) return std::string("unpainted");
-        char buffer[8];
+        char buffer[16];
         std::snprintf(buffer, sizeof buffer, "%06x", static_cast<unsigned>(p.rgb()));
         return std::string(buffer);
     };
