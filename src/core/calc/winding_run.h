@@ -8,6 +8,8 @@
 
 namespace torvex {
 
+// The core pages' calculators share this; it is not part of their interface.
+
 // Where the core pages differ in showing the winding results.
 struct WindingStyle {
     // The unknown-cores page: a missing AL shows "xxx" as the turns and keeps
