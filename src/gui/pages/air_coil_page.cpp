@@ -100,10 +100,11 @@ void AirCoilPage::createTurnsGroup() {
     m_largestWire = ResultField(g, "Label178", QStringLiteral("000.000"), kResultLook);
     m_largestWireUnit = unitCaption(g, "Label179", " cm", " AWG");
 
-    QGridLayout* grid = layOutColumns(g, {{TaggedCaption(g, "Label153", 153, shown), {m_wanted, m_wantedUnit}},
-                                          {fixed(g, "Label107", "D"), {m_turnsDiameter, m_turnsDiameterUnit}},
-                                          {TaggedCaption(g, "Label108", 108, shown), {m_turnsLength, m_turnsLengthUnit}},
-                                          {nullptr, {fixed(g, "Label163", "=>")}}});
+    QGridLayout* grid =
+        layOutColumns(g, {{TaggedCaption(g, "Label153", 153, shown), {m_wanted, m_wantedUnit}},
+                          {fixed(g, "Label107", "D"), {m_turnsDiameter, m_turnsDiameterUnit}},
+                          {TaggedCaption(g, "Label108", 108, shown), {m_turnsLength, m_turnsLengthUnit}},
+                          {nullptr, {fixed(g, "Label163", "=>")}}});
     // The three results stand one below the other, their captions before them.
     auto* results = new QGridLayout;
     results->setHorizontalSpacing(4);

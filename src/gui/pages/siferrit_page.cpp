@@ -89,22 +89,20 @@ SiferritPage::SiferritPage(PageContext& context, QWidget* parent)
     extras->setSpacing(2);
     extras->addWidget(caption({"Label70", 70}));
     m_orderingCode = OrderingCodeField(this);
-    QLabel* code = m_orderingCode;
-    extras->addWidget(code);
+    extras->addWidget(m_orderingCode);
     extras->addSpacing(4);
     extras->addWidget(caption({"Label156", 156}));
     m_application = valueField("Label154", QStringLiteral("Broadband Transformer"), Qt::AlignCenter);
-    m_application->setFixedWidth(code->minimumWidth());
+    m_application->setFixedWidth(m_orderingCode->minimumWidth());
     extras->addWidget(m_application);
     m_frequencyRange = FixedCaption(this, "Label155");
-    QLabel* range = m_frequencyRange;
-    setBackground(range, kRangeGrey);
-    setTextColour(range, Qt::white);
-    range->setFont(BoldFont(range->font(), range->font().pointSize()));
-    range->setAlignment(Qt::AlignCenter);
-    range->setFixedWidth(code->minimumWidth());
-    range->setMargin(1);
-    extras->addWidget(range);
+    setBackground(m_frequencyRange, kRangeGrey);
+    setTextColour(m_frequencyRange, Qt::white);
+    m_frequencyRange->setFont(BoldFont(m_frequencyRange->font(), m_frequencyRange->font().pointSize()));
+    m_frequencyRange->setAlignment(Qt::AlignCenter);
+    m_frequencyRange->setFixedWidth(m_orderingCode->minimumWidth());
+    m_frequencyRange->setMargin(1);
+    extras->addWidget(m_frequencyRange);
     extras->addStretch(1);
 }
 
