@@ -22,7 +22,9 @@ using ShownText = std::optional<std::string>;
 template <class Shown, class Owner>
 struct Binding {
     constexpr Binding(ShownText Shown::*field, QLabel* Owner::*label) : field(field), label(label) {}
-    constexpr Binding(ShownText WindingShown::*field, QLabel* Owner::*label) : windingField(field), label(label) {}
+    constexpr Binding(ShownText WindingShown::*field, QLabel* Owner::*label) : windingField(field), label(label) {
+        static_assert(requires(const Shown& shown) { shown.winding; }, "this result has no winding part");
+    }
 
     const ShownText& in(const Shown& shown) const {
         if constexpr (requires { shown.winding; })
