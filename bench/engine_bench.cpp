@@ -1,5 +1,5 @@
-// The engine alone: one recompute of every calculator, from its typed texts
-// to the ordered writes, without any widget. Each runs on typical typed
+// The engine alone: one run of every calculator, from its typed texts to the
+// result it shows, without any widget. Each runs on typical typed
 // values, with the decimal comma of a German locale, in metric units and,
 // where the calculator shows lengths or gauges, in US units too.
 
@@ -9,10 +9,13 @@
 
 #include "calc/air_coil.h"
 #include "calc/al_permeability.h"
-#include "calc/catalogue_pages.h"
 #include "calc/conversion.h"
 #include "calc/copper_resistance.h"
+#include "calc/ferrite_ft_page.h"
+#include "calc/ferroxcube_page.h"
+#include "calc/iron_powder_page.h"
 #include "calc/resonance.h"
+#include "calc/siferrit_page.h"
 #include "calc/straight_conductor.h"
 #include "calc/unknown_core.h"
 
@@ -20,16 +23,16 @@ namespace {
 
 using namespace torvex;
 
-const Environment kMetric{",", false, false};
-const Environment kUs{",", true, true};
+const Settings kMetric{",", UnitSystem::Metric, Language::German};
+const Settings kUs{",", UnitSystem::Us, Language::English};
 
 // Arg 0: metric, 1: US units.
-const Environment& EnvOf(const benchmark::State& state) { return state.range(0) ? kUs : kMetric; }
+const Settings& SettingsOf(const benchmark::State& state) { return state.range(0) ? kUs : kMetric; }
 
 template <class F>
 void Run(benchmark::State& state, F&& recompute) {
     for (auto _ : state) {
-        Outcome o = recompute();
+        auto o = recompute();
         benchmark::DoNotOptimize(o);
     }
 }
@@ -38,30 +41,32 @@ void Run(benchmark::State& state, F&& recompute) {
 // TN 10/6/4 with 3C11), 10 µH at 7 MHz and 20 turns.
 const WindingFields kWinding{"10", 1, "7", 2, "20"};
 
-void IronPowder(benchmark::State& s) { Run(s, [&] { return RecomputeIronPowder({7, 2}, kWinding, EnvOf(s)); }); }
-void FerriteFt(benchmark::State& s) { Run(s, [&] { return RecomputeFerriteFt({2, 0}, kWinding, EnvOf(s)); }); }
-void Siferrit(benchmark::State& s) { Run(s, [&] { return RecomputeSiferrit({3, 1}, kWinding, EnvOf(s)); }); }
-void Ferroxcube(benchmark::State& s) { Run(s, [&] { return RecomputeFerroxcube({39, 1}, kWinding, EnvOf(s)); }); }
+void IronPowder(benchmark::State& s) { Run(s, [&] { return RecomputeIronPowder({{7, 2}, kWinding}, SettingsOf(s)); }); }
+void FerriteFt(benchmark::State& s) { Run(s, [&] { return RecomputeFerriteFt({{2, 0}, kWinding}, SettingsOf(s)); }); }
+void Siferrit(benchmark::State& s) { Run(s, [&] { return RecomputeSiferrit({{3, 1}, kWinding}, SettingsOf(s)); }); }
+void Ferroxcube(benchmark::State& s) {
+    Run(s, [&] { return RecomputeFerroxcube({{39, 1}, kWinding}, SettingsOf(s)); });
+}
 
 void UnknownCore(benchmark::State& s) {
     const UnknownCoreInputs in{"4,9", 0, "10", 1, "12,7", "7,7", "4,83", "7", 2, "20"};
-    Run(s, [&] { return RecomputeUnknownCore(in, EnvOf(s)); });
+    Run(s, [&] { return RecomputeUnknownCore(in, SettingsOf(s)); });
 }
 
 void CoilInductance(benchmark::State& s) {
     const CoilInductanceInputs in{"10", "10", "20"};
-    Run(s, [&] { return RecomputeCoilInductance(in, EnvOf(s)); });
+    Run(s, [&] { return RecomputeCoilInductance(in, SettingsOf(s)); });
 }
 
 void CoilTurns(benchmark::State& s) {
     const CoilTurnsInputs in{"1", 1, "10", "20"};
-    Run(s, [&] { return RecomputeCoilTurns(in, EnvOf(s)); });
+    Run(s, [&] { return RecomputeCoilTurns(in, SettingsOf(s)); });
 }
 
 void StraightConductor(benchmark::State& s) {
     // Metric reads the typed diameter, US units the gauge "20" (position 23).
     const StraightConductorInputs in{"0,5", 23, "100", true};
-    Run(s, [&] { return RecomputeStraightConductor(in, EnvOf(s)); });
+    Run(s, [&] { return RecomputeStraightConductor(in, SettingsOf(s)); });
 }
 
 void ResonantFrequency(benchmark::State& s) {
@@ -86,13 +91,13 @@ void AlPermeability(benchmark::State& s) {
 
 void CopperResistance(benchmark::State& s) {
     const CopperResistanceInputs in{"10", 0, "0,5", 23, "60"};
-    Run(s, [&] { return RecomputeCopperResistance(in, EnvOf(s)); });
+    Run(s, [&] { return RecomputeCopperResistance(in, SettingsOf(s)); });
 }
 
-void ImperialToMetric(benchmark::State& s) { Run(s, [&] { return RecomputeImperialToMetric("12,5", 1, kMetric); }); }
-void MetricToImperial(benchmark::State& s) { Run(s, [&] { return RecomputeMetricToImperial("12,5", 1, kMetric); }); }
-void GaugeDiameter(benchmark::State& s) { Run(s, [&] { return RecomputeGaugeDiameter(23); }); }
-void Fahrenheit(benchmark::State& s) { Run(s, [&] { return RecomputeFahrenheit("98,6", kMetric); }); }
+void ImperialToMetric(benchmark::State& s) { Run(s, [&] { return RecomputeImperialToMetric({"12,5", 1}, kMetric); }); }
+void MetricToImperial(benchmark::State& s) { Run(s, [&] { return RecomputeMetricToImperial({"12,5", 1}, kMetric); }); }
+void GaugeDiameter(benchmark::State& s) { Run(s, [&] { return RecomputeGaugeDiameter({23}, kMetric); }); }
+void Fahrenheit(benchmark::State& s) { Run(s, [&] { return RecomputeFahrenheit({"98,6"}, kMetric); }); }
 
 } // namespace
 

@@ -27,31 +27,35 @@
 //   P gauge diameter: position gauge
 //   Q Fahrenheit: the temperature
 //
-// Properties of each recompute:
-// - every text written is "xxx", empty, a text of the program (unit and
-//   prefix texts, gauge names, catalogue texts, the ordering codes, the
-//   not-available message, the temperature warnings), or a number text of
-//   the promised form: optional "-", digits without leading zeros, "." and
-//   1 to 3 decimals (or none), blanks only on the left and only as padding
-//   to a width of at most 5; the gauge table's inch text has 6 decimals and
-//   " in" after it;
+// Properties of each run:
+// - every text shown is "xxx", empty, a text of the program (unit and
+//   prefix texts, gauge names, catalogue texts, the temperature warnings),
+//   or a number text of the promised form: optional "-", digits without
+//   leading zeros, "." and 1 to 3 decimals (or none), blanks only on the
+//   left and only as padding to a width of at most 5; the gauge table's inch
+//   text has 6 decimals and " in" after it;
 // - no text that is not the program's own holds "nan" or "inf";
 // - no text is longer than 64 characters plus 3 for each decade by which the
 //   numeric inputs reach away from 1 (the sum over the fields of |log10 |v||):
 //   results are products and quotients of the inputs with powers of at most
 //   two, so only inputs far from 1 can make a long text, and then one in
 //   proportion;
-// - the other properties hold their ranges (0/1 switches, colours, fonts)
-//   and every target is a control name;
+// - the states hold their ranges: a colour code is two 0xRRGGBB colours or
+//   unpainted halves, an ordering code is one of the catalogue's;
 // - an error is the conversion error quoting a field text that does not read
 //   as a number, or the floating-point error, with their exact messages; a
 //   field that does not read, among those every run reads, gives an error;
+// - a failed run shows what it reached before the failing step and nothing
+//   after it: once a field that every run reaching it sets is empty, every
+//   later field is empty too;
 // - no floating-point fault is cleared by the engine without ending the
-//   recompute (the status flags are watched through the engine's calls);
+//   run (the status flags are watched through the engine's calls);
 // - the same inputs give the same outcome again, even with stale fault flags
 //   raised before the run;
-// - the catalogue pages agree with CalculateWinding on the same core, and
-//   the AL text of the AL-and-µi window reads back on the unknown-cores page.
+// - the catalogue pages agree with CalculateWinding on the same core (turns,
+//   XL, whether the core is made), the copper window's prefix state agrees
+//   with its prefix, and the AL text of the AL-and-µi window reads back on
+//   the unknown-cores page.
 
 #include <algorithm>
 #include <cfenv>
@@ -65,14 +69,6 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/air_coil.h"
-#include "calc/al_permeability.h"
-#include "calc/catalogue_pages.h"
-#include "calc/conversion.h"
-#include "calc/copper_resistance.h"
-#include "calc/resonance.h"
-#include "calc/straight_conductor.h"
-#include "calc/unknown_core.h"
 #include "calc/winding.h"
 #include "catalogue/ferrite_ft.h"
 #include "catalogue/ferroxcube.h"
@@ -82,7 +78,7 @@
 #include "format/number_reader.h"
 #include "format/wire_gauge.h"
 #include "fuzz_support.h"
-#include "text/text_table.h"
+#include "shown_fields.h"
 
 // ---------------------------------------------------------------------------
 // Watching the floating-point status flags through the engine's own calls.
@@ -122,7 +118,24 @@ namespace {
 using fuzzcheck::FixedFormProblem;
 using fuzzcheck::Quote;
 using fuzzcheck::Require;
-using torvex::Outcome;
+
+// A run's result, reduced to its fields in the order the run sets them.
+struct Outcome {
+    std::vector<torvex::shown::Field> fields;
+    std::optional<torvex::CalcError> error;
+
+    // The value of a field of this calculator.
+    std::optional<std::string> operator[](std::string_view name) const {
+        for (const torvex::shown::Field& f : fields)
+            if (f.name == name) return f.value;
+        fuzzcheck::Fail("the fuzzer asks for a field the result has", std::string(name));
+    }
+};
+
+template <class Shown>
+Outcome Flat(const torvex::Outcome<Shown>& o) {
+    return {torvex::shown::Fields(o.shown), o.error};
+}
 
 // ---------------------------------------------------------------------------
 // The input.
@@ -133,7 +146,7 @@ constexpr std::size_t kFieldCap = 8192;
 struct Input {
     unsigned calculator = 0;
     std::string separator;
-    torvex::Environment env;
+    torvex::Settings settings;
     bool skinEffect = false;
     int position[4] = {1, 1, 1, 1};
     std::vector<std::string> fields;
@@ -174,15 +187,15 @@ Input ParseInput(const std::uint8_t* data, std::size_t size, std::size_t calcula
     in.calculator = static_cast<unsigned>(((pick % count) + count) % count);
     const unsigned flags = static_cast<unsigned>(static_cast<int>(header(1, '0')) - '0') & 0x1fu;
     in.separator = (flags & 16u) ? "" : (flags & 1u) ? "," : ".";
-    in.env.usUnits = (flags & 2u) != 0;
-    in.env.english = (flags & 4u) != 0;
+    in.settings.units = (flags & 2u) != 0 ? torvex::UnitSystem::Us : torvex::UnitSystem::Metric;
+    in.settings.language = (flags & 4u) != 0 ? torvex::Language::English : torvex::Language::German;
     in.skinEffect = (flags & 8u) != 0;
     for (int i = 0; i < 4; ++i) in.position[i] = static_cast<int>(header(2 + static_cast<std::size_t>(i), '1')) - '0';
 
     std::string_view body = bytes.size() > kHeaderSize ? bytes.substr(kHeaderSize) : std::string_view{};
     if (!body.empty() && body.front() == '\n') body.remove_prefix(1);
     in.fields = SplitFields(body);
-    in.env.decimalSeparator = in.separator;
+    in.settings.decimalSeparator = in.separator;
     return in;
 }
 
@@ -201,6 +214,9 @@ struct Calculator {
     const char* name;
     std::function<Outcome(const Input&)> run;
     std::function<std::vector<FieldUse>(const Input&)> fields;
+    // Shown fields that a run may leave empty while it sets later ones
+    // (a unit shown in one unit system only, or only for non-zero values).
+    std::set<std::string_view> skippable = {};
     ExtraCheck extra = {};
 };
 
@@ -214,7 +230,7 @@ torvex::WindingFields Winding(const Input& in) {
     return {in.field(0), in.position[2], in.field(1), in.position[3], in.field(2)};
 }
 
-torvex::CatalogueSelection Selection(const Input& in) { return {in.position[0], in.position[1]}; }
+torvex::CataloguePageInputs Page(const Input& in) { return {{in.position[0], in.position[1]}, Winding(in)}; }
 
 torvex::ResonanceRowInputs Row(const Input& in) {
     return {in.field(0), in.position[0], in.field(1), in.position[1]};
@@ -226,7 +242,7 @@ auto Fixed(std::size_t n) {
 
 
 // ---------------------------------------------------------------------------
-// The texts of the program's own that a recompute may write.
+// The texts of the program's own that a run may show.
 
 const std::set<std::string, std::less<>>& ProgramTexts() {
     static const std::set<std::string, std::less<>> texts = [] {
@@ -236,8 +252,6 @@ const std::set<std::string, std::less<>>& ProgramTexts() {
         for (const char* unit : {"Tm", "Gm", "Mm", "km", "m", "cm", "mm", "nm", "pm", " in", " ft", " yd"})
             t.insert(unit);
         for (std::string_view name : torvex::AwgNames) t.insert(std::string(name));
-        for (int offset : {torvex::kGermanOffset, torvex::kEnglishOffset})
-            t.insert(std::string(torvex::LoadText(67, offset)));
 
         auto inches = [&t](const auto& sizes) {
             for (const auto& s : sizes)
@@ -297,13 +311,16 @@ std::string NumberTextProblem(std::string_view text) {
     return FixedFormProblem(number, decimals);
 }
 
-bool IsControlName(std::string_view name) {
-    for (std::string_view kind : {"Label", "Edit"}) {
-        if (name.size() > kind.size() && name.substr(0, kind.size()) == kind &&
-            fuzzcheck::AllDigits(name.substr(kind.size())))
-            return true;
+// A colour code as the field list writes it: "rrggbb over rrggbb", either
+// half "unpainted".
+bool IsColourCode(std::string_view text) {
+    const std::size_t over = text.find(" over ");
+    if (over == std::string_view::npos) return false;
+    for (std::string_view half : {text.substr(0, over), text.substr(over + 6)}) {
+        if (half == "unpainted") continue;
+        if (half.size() != 6 || half.find_first_not_of("0123456789abcdef") != std::string_view::npos) return false;
     }
-    return false;
+    return true;
 }
 
 std::optional<long double> ReadField(const Input& in, const FieldUse& use) {
@@ -324,45 +341,52 @@ double DecadesFromOne(const Input& in, const std::vector<FieldUse>& uses) {
 
 std::string Describe(const Input& in, const Calculator& calc) {
     std::string s = std::string(calc.name) + ", separator " + Quote(in.separator) +
-                    (in.env.usUnits ? ", US units" : ", metric") + (in.env.english ? ", English" : "") +
+                    (in.settings.usUnits() ? ", US units" : ", metric") + (in.settings.english() ? ", English" : "") +
                     (in.skinEffect ? ", skin effect" : "") + ", positions";
     for (int p : in.position) s += " " + std::to_string(p);
     for (std::size_t i = 0; i < in.fields.size(); ++i) s += ", field " + std::to_string(i) + " " + Quote(in.fields[i]);
     return s;
 }
 
-void CheckWrites(const Outcome& o, const Input& in, const std::vector<FieldUse>& uses, const std::string& where) {
+void CheckShown(const Outcome& o, const Input& in, const std::vector<FieldUse>& uses, const std::string& where) {
     const auto& program = ProgramTexts();
     const double budget = kSaneLength + kCharactersPerDecade * DecadesFromOne(in, uses);
-    for (const torvex::Write& w : o.writes) {
-        const std::string at = where + "; write to " + std::string(w.target);
-        Require(IsControlName(w.target), "writes go to named controls", at);
-        switch (w.property) {
-        case torvex::Property::Text: {
-            const std::string seen = at + ": " + Quote(w.text);
-            Require(static_cast<double>(w.text.size()) <= budget, "no text is longer than its inputs warrant",
-                    seen + " (" + std::to_string(w.text.size()) + " characters, budget " +
-                        std::to_string(static_cast<long>(budget)) + ")");
-            if (program.count(w.text)) break;
-            Require(!fuzzcheck::HasNanOrInf(w.text), "no text shows nan or inf", seen);
-            const std::string problem = NumberTextProblem(w.text);
-            Require(problem.empty(), "a text is the program's own or a number text of the promised form",
-                    seen + ": " + problem);
-            break;
+    for (const torvex::shown::Field& f : o.fields) {
+        if (!f.value) continue;
+        const std::string& text = *f.value;
+        const std::string seen = where + "; " + std::string(f.name) + " shows " + Quote(text);
+        if (f.name == "colourCode") {
+            Require(IsColourCode(text), "a colour code is two colours or unpainted halves", seen);
+            continue;
         }
-        case torvex::Property::Visible:
-        case torvex::Property::Enabled:
-        case torvex::Property::HintEnabled:
-            Require(w.value == 0 || w.value == 1, "a switch is 0 or 1", at + " = " + std::to_string(w.value));
-            break;
-        case torvex::Property::Background:
-            Require(w.value == torvex::kButtonFace || (w.value >= 0 && w.value <= 0xffffff),
-                    "a background is a colour", at + " = " + std::to_string(w.value));
-            break;
-        case torvex::Property::FontSize:
-            Require(w.value >= 6 && w.value <= 48, "a font size is sane", at + " = " + std::to_string(w.value));
-            break;
+        if (f.name == "ordering") {
+            Require(text == "not made" || program.count(text), "an ordering code is one of the catalogue's", seen);
+            continue;
         }
+        if (!f.isText) continue;
+        Require(static_cast<double>(text.size()) <= budget, "no text is longer than its inputs warrant",
+                seen + " (" + std::to_string(text.size()) + " characters, budget " +
+                    std::to_string(static_cast<long>(budget)) + ")");
+        if (program.count(text)) continue;
+        Require(!fuzzcheck::HasNanOrInf(text), "no text shows nan or inf", seen);
+        const std::string problem = NumberTextProblem(text);
+        Require(problem.empty(), "a text is the program's own or a number text of the promised form",
+                seen + ": " + problem);
+    }
+}
+
+// A failed run keeps what it showed before the failing step: once a field
+// that no run skips is empty, every later field is empty too.
+void CheckCutAtTheError(const Outcome& o, const Calculator& calc, const std::string& where) {
+    if (!o.error) return;
+    std::string_view firstEmpty;
+    for (const torvex::shown::Field& f : o.fields) {
+        if (firstEmpty.empty()) {
+            if (!f.value && !calc.skippable.count(f.name)) firstEmpty = f.name;
+            continue;
+        }
+        Require(!f.value, "a failed run shows nothing after its failing step",
+                where + "; " + std::string(f.name) + " is set after " + std::string(firstEmpty) + " is empty");
     }
 }
 
@@ -394,17 +418,17 @@ void CheckError(const Outcome& o, const Input& in, const std::vector<FieldUse>& 
 }
 
 bool SameOutcome(const Outcome& a, const Outcome& b) {
-    if (!(a.writes == b.writes) || a.error.has_value() != b.error.has_value()) return false;
+    if (a.fields.size() != b.fields.size() || a.error.has_value() != b.error.has_value()) return false;
+    for (std::size_t i = 0; i < a.fields.size(); ++i)
+        if (a.fields[i].name != b.fields[i].name || a.fields[i].value != b.fields[i].value) return false;
     return !a.error || (a.error->kind() == b.error->kind() && a.error->message() == b.error->message());
 }
 
 // A catalogue page must compute what CalculateWinding computes for its core,
 // and fail where and how it fails.
 template <class Sizes, class Table>
-ExtraCheck AgreesWithCalculateWinding(const Sizes& sizes, const Table& alTable, long double alFactor,
-                                      std::string_view turnsLabel, std::string_view xlLabel) {
-    return [&sizes, &alTable, alFactor, turnsLabel, xlLabel](const Outcome& o, const Input& in,
-                                                              const std::string& where) {
+ExtraCheck AgreesWithCalculateWinding(const Sizes& sizes, const Table& alTable, long double alFactor) {
+    return [&sizes, &alTable, alFactor](const Outcome& o, const Input& in, const std::string& where) {
         long double da = 0, di = 0, h = 0;
         const int s = in.position[0];
         if (s >= 0 && static_cast<std::size_t>(s) < sizes.size()) {
@@ -413,11 +437,11 @@ ExtraCheck AgreesWithCalculateWinding(const Sizes& sizes, const Table& alTable, 
         }
         const long double al = torvex::AlAt(alTable, in.position[0], in.position[1]) * alFactor;
         try {
-            const torvex::WindingResult r = torvex::CalculateWinding(da, di, h, al, Winding(in), in.env);
-            Require(o.ok(), "a page fails only where CalculateWinding fails", where);
-            Require(o.text(turnsLabel) == torvex::FormatFixed(r.N, 3, 1), "the page shows CalculateWinding's turns",
-                    where);
-            Require(o.text(xlLabel) == torvex::FormatScaled(r.XL), "the page shows CalculateWinding's XL", where);
+            const torvex::WindingResult r = torvex::CalculateWinding(da, di, h, al, Winding(in), in.settings);
+            Require(!o.error, "a page fails only where CalculateWinding fails", where);
+            Require(o["turns"] == torvex::FormatFixed(r.N, 3, 1), "the page shows CalculateWinding's turns", where);
+            Require(o["reactance"] == torvex::FormatScaled(r.XL), "the page shows CalculateWinding's XL", where);
+            Require(o["made"] == (r.available ? "yes" : "no"), "the page shows whether the core is made", where);
         } catch (const torvex::CalcError& e) {
             Require(o.error && o.error->kind() == e.kind() && o.error->message() == e.message(),
                     "a page fails as CalculateWinding fails", where + "; CalculateWinding: " + Quote(e.message()));
@@ -425,13 +449,23 @@ ExtraCheck AgreesWithCalculateWinding(const Sizes& sizes, const Table& alTable, 
     };
 }
 
-// The AL label of the AL-and-µi window, taken over into the unknown-cores
+// The copper window shows the prefix where there is one.
+void CheckCopperPrefix(const Outcome& o, const Input&, const std::string& where) {
+    const std::optional<std::string> prefix = o["prefix"];
+    const std::optional<std::string> hasPrefix = o["hasPrefix"];
+    Require(prefix.has_value() == hasPrefix.has_value(), "the prefix and its state are set together", where);
+    if (prefix)
+        Require(*hasPrefix == (prefix->empty() ? "no" : "yes"), "the prefix state says whether there is one",
+                where + "; prefix " + Quote(*prefix));
+}
+
+// The AL shown by the AL-and-µi window, taken over into the unknown-cores
 // page's AL field, must read there as the number it shows.
 void CheckAlTakeOver(const Outcome& o, const Input& in, const std::string& where) {
-    const std::optional<std::string> shown = o.text("Label4");
+    const std::optional<std::string> shown = o["al"];
     if (!shown) return;
-    const std::string taken = torvex::TakeOverAlText(*shown, in.separator);
-    const std::string seen = where + "; Label4 " + Quote(*shown) + " taken over as " + Quote(taken);
+    const std::string taken = torvex::ShownAlAsEntryText(*shown, in.separator);
+    const std::string seen = where + "; AL " + Quote(*shown) + " taken over as " + Quote(taken);
     if (*shown == "xxx") {
         Require(taken.empty(), "\"xxx\" is taken over as an empty field", seen);
         return;
@@ -443,70 +477,85 @@ void CheckAlTakeOver(const Outcome& o, const Input& in, const std::string& where
 }
 
 // ---------------------------------------------------------------------------
-// The calculators. Each entry runs one recompute on the input, names the
+// The calculators. Each entry runs one calculator on the input, names the
 // fields it reads, and may add a check of its own.
 
+const std::set<std::string_view> kMetricLengthUnit{"wireLengthUnit"};
+
 const std::vector<Calculator> kCalculators = {
-    {"iron powder", [](const Input& in) { return torvex::RecomputeIronPowder(Selection(in), Winding(in), in.env); },
-     Fixed(3),
+    {"iron powder", [](const Input& in) { return Flat(torvex::RecomputeIronPowder(Page(in), in.settings)); },
+     Fixed(3), {},
      // The iron-powder catalogue is in µH per 100 turns; 0.1 makes nH/N².
-     AgreesWithCalculateWinding(torvex::IronSizeTable, torvex::IronAlTable, 0.1L, "Label36", "Label24")},
-    {"ferrite FT", [](const Input& in) { return torvex::RecomputeFerriteFt(Selection(in), Winding(in), in.env); },
-     Fixed(3), AgreesWithCalculateWinding(torvex::FtSizeTable, torvex::FtAlTable, 1.0L, "Label123", "Label141")},
-    {"SIFERRIT", [](const Input& in) { return torvex::RecomputeSiferrit(Selection(in), Winding(in), in.env); },
-     Fixed(3),
-     AgreesWithCalculateWinding(torvex::SiferritSizeTable, torvex::SiferritAlTable, 1.0L, "Label66", "Label92")},
-    {"Ferroxcube", [](const Input& in) { return torvex::RecomputeFerroxcube(Selection(in), Winding(in), in.env); },
-     Fixed(3),
-     AgreesWithCalculateWinding(torvex::FerroxcubeSizeTable, torvex::FerroxcubeAlTable, 1.0L, "Label199",
-                                "Label211")},
+     AgreesWithCalculateWinding(torvex::IronSizeTable, torvex::IronAlTable, 0.1L)},
+    {"ferrite FT", [](const Input& in) { return Flat(torvex::RecomputeFerriteFt(Page(in), in.settings)); },
+     Fixed(3), kMetricLengthUnit, AgreesWithCalculateWinding(torvex::FtSizeTable, torvex::FtAlTable, 1.0L)},
+    {"SIFERRIT", [](const Input& in) { return Flat(torvex::RecomputeSiferrit(Page(in), in.settings)); },
+     Fixed(3), kMetricLengthUnit,
+     AgreesWithCalculateWinding(torvex::SiferritSizeTable, torvex::SiferritAlTable, 1.0L)},
+    {"Ferroxcube", [](const Input& in) { return Flat(torvex::RecomputeFerroxcube(Page(in), in.settings)); },
+     Fixed(3), kMetricLengthUnit,
+     AgreesWithCalculateWinding(torvex::FerroxcubeSizeTable, torvex::FerroxcubeAlTable, 1.0L)},
     {"unknown core",
      [](const Input& in) {
          torvex::UnknownCoreInputs u{in.field(0), in.position[0], in.field(1), in.position[1], in.field(2),
                                      in.field(3), in.field(4),    in.field(5), in.position[2], in.field(6)};
-         return torvex::RecomputeUnknownCore(u, in.env);
+         return Flat(torvex::RecomputeUnknownCore(u, in.settings));
      },
-     Fixed(7)},
+     Fixed(7), kMetricLengthUnit},
     {"coil inductance",
-     [](const Input& in) { return torvex::RecomputeCoilInductance({in.field(0), in.field(1), in.field(2)}, in.env); },
-     Fixed(3)},
+     [](const Input& in) {
+         return Flat(torvex::RecomputeCoilInductance({in.field(0), in.field(1), in.field(2)}, in.settings));
+     },
+     Fixed(3), {"inductanceUnit"}},
     {"coil turns",
      [](const Input& in) {
-         return torvex::RecomputeCoilTurns({in.field(0), in.position[0], in.field(1), in.field(2)}, in.env);
+         return Flat(torvex::RecomputeCoilTurns({in.field(0), in.position[0], in.field(1), in.field(2)}, in.settings));
      },
-     Fixed(3)},
+     Fixed(3), {"wireLengthUnit", "wireDiameterUnit"}},
     {"straight conductor",
      [](const Input& in) {
-         return torvex::RecomputeStraightConductor({in.field(0), in.position[0], in.field(1), in.skinEffect}, in.env);
+         return Flat(torvex::RecomputeStraightConductor({in.field(0), in.position[0], in.field(1), in.skinEffect},
+                                                        in.settings));
      },
      Fixed(2)},
-    {"resonant frequency", [](const Input& in) { return torvex::RecomputeResonantFrequency(Row(in), in.env); },
-     Fixed(2)},
-    {"resonant capacitance", [](const Input& in) { return torvex::RecomputeResonantCapacitance(Row(in), in.env); },
-     Fixed(2)},
-    {"resonant inductance", [](const Input& in) { return torvex::RecomputeResonantInductance(Row(in), in.env); },
-     Fixed(2)},
+    {"resonant frequency",
+     [](const Input& in) { return Flat(torvex::RecomputeResonantFrequency(Row(in), in.settings)); }, Fixed(2),
+     {"unit"}},
+    {"resonant capacitance",
+     [](const Input& in) { return Flat(torvex::RecomputeResonantCapacitance(Row(in), in.settings)); }, Fixed(2),
+     {"unit"}},
+    {"resonant inductance",
+     [](const Input& in) { return Flat(torvex::RecomputeResonantInductance(Row(in), in.settings)); }, Fixed(2),
+     {"unit"}},
     {"AL and permeability",
      [](const Input& in) {
-         return torvex::RecomputeAlPermeability(
-             {in.field(0), in.field(1), in.field(2), in.field(3), in.field(4), in.field(5)}, in.env);
+         return Flat(torvex::RecomputeAlPermeability(
+             {in.field(0), in.field(1), in.field(2), in.field(3), in.field(4), in.field(5)}, in.settings));
      },
-     Fixed(6), CheckAlTakeOver},
+     Fixed(6), {}, CheckAlTakeOver},
     {"copper resistance",
      [](const Input& in) {
-         return torvex::RecomputeCopperResistance(
-             {in.field(0), in.position[0], in.field(1), in.position[1], in.field(2)}, in.env);
+         return Flat(torvex::RecomputeCopperResistance(
+             {in.field(0), in.position[0], in.field(1), in.position[1], in.field(2)}, in.settings));
      },
      // In US units the diameter comes from the gauge list, not from the text.
      [](const Input& in) {
-         return std::vector<FieldUse>{{0}, {1, false, !in.env.usUnits}, {2, true}};
-     }},
+         return std::vector<FieldUse>{{0}, {1, false, !in.settings.usUnits()}, {2, true}};
+     },
+     {}, CheckCopperPrefix},
     {"imperial to metric",
-     [](const Input& in) { return torvex::RecomputeImperialToMetric(in.field(0), in.position[0], in.env); }, Fixed(1)},
+     [](const Input& in) {
+         return Flat(torvex::RecomputeImperialToMetric({in.field(0), in.position[0]}, in.settings));
+     },
+     Fixed(1)},
     {"metric to imperial",
-     [](const Input& in) { return torvex::RecomputeMetricToImperial(in.field(0), in.position[0], in.env); }, Fixed(1)},
-    {"gauge diameter", [](const Input& in) { return torvex::RecomputeGaugeDiameter(in.position[0]); }, Fixed(0)},
-    {"Fahrenheit", [](const Input& in) { return torvex::RecomputeFahrenheit(in.field(0), in.env); },
+     [](const Input& in) {
+         return Flat(torvex::RecomputeMetricToImperial({in.field(0), in.position[0]}, in.settings));
+     },
+     Fixed(1)},
+    {"gauge diameter",
+     [](const Input& in) { return Flat(torvex::RecomputeGaugeDiameter({in.position[0]}, in.settings)); }, Fixed(0)},
+    {"Fahrenheit", [](const Input& in) { return Flat(torvex::RecomputeFahrenheit({in.field(0)}, in.settings)); },
      [](const Input&) { return std::vector<FieldUse>{{0, true}}; }},
 };
 
@@ -529,10 +578,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string where = Describe(in, calc);
 
     const Outcome first = Watched(calc, in);
-    Require(g_faultsLost == 0, "no floating-point fault is cleared without ending the recompute",
-            where + (first.ok() ? "; the recompute succeeded" : "; error " + Quote(first.error->message())));
-    CheckWrites(first, in, uses, where);
+    Require(g_faultsLost == 0, "no floating-point fault is cleared without ending the run",
+            where + (!first.error ? "; the run succeeded" : "; error " + Quote(first.error->message())));
+    CheckShown(first, in, uses, where);
     CheckError(first, in, uses, where);
+    CheckCutAtTheError(first, calc, where);
 
     // Stale fault flags from whatever ran before must not change anything.
     std::feraiseexcept(kFaultFlags);

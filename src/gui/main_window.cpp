@@ -94,8 +94,7 @@ MainWindow::MainWindow(const PlatformServices& services)
     // This window follows first; every window built later follows after it.
     connect(m_settings.get(), &DisplaySettings::changed, this, &MainWindow::followSettings);
     applyStartChoices();
-    if (auto* sizes = findChild<QWidget*>(QStringLiteral("ComboBox2")))
-        sizes->setFocus();
+    m_ironPage->focusSizeList();
 }
 
 // The secondary windows follow this window's settings and report through its

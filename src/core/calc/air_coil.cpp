@@ -15,8 +15,8 @@ namespace {
 constexpr long double kPiSquared = 9.8696044010893586L;
 
 // Entered lengths to centimetres: millimetres, or inches in US units.
-long double ToCentimetres(long double value, const Environment& env) {
-    return value * (env.usUnits ? 2.54L : 0.1L);
+long double ToCentimetres(long double value, const Settings& settings) {
+    return value * (settings.usUnits() ? 2.54L : 0.1L);
 }
 
 } // namespace
@@ -35,19 +35,19 @@ long double NagaokaCoefficient(long double x) {
     return ((std::log(4 * x) - 0.5L) * f1 + f2) * 0.6366198L / x;
 }
 
-Outcome RecomputeCoilInductance(const CoilInductanceInputs& in, const Environment& env) {
-    return RunCalculation([&](WriteList& out) {
-        const std::string_view sep = env.decimalSeparator;
+CoilInductanceOutcome RecomputeCoilInductance(const CoilInductanceInputs& in, const Settings& settings) {
+    return Calculate<CoilInductanceShown>([&](CoilInductanceShown& shown) {
+        const std::string_view sep = settings.decimalSeparator;
         const long double n = ReadNumberField(in.turns, sep);
         const long double typedD = ReadNumberField(in.diameter, sep);
         const long double typedLen = ReadNumberField(in.length, sep);
         FpSteps steps;
         steps.begin();
-        const long double d = ToCentimetres(typedD, env);
-        const long double len = ToCentimetres(typedLen, env);
+        const long double d = ToCentimetres(typedD, settings);
+        const long double len = ToCentimetres(typedLen, settings);
         steps.end(d, len);
         if (d == 0 || len == 0) {
-            out.text("Label57", "xxx");
+            shown.inductance = "xxx";
             return;
         }
         steps.begin();
@@ -56,14 +56,14 @@ Outcome RecomputeCoilInductance(const CoilInductanceInputs& in, const Environmen
         // π²·N²·D²/length·k nH, D and length in cm, to henries.
         const long double l = n * n * kPi * kPi * d * x * k * 1e-9L;
         steps.end(l, ScaledForDisplay(l));
-        out.text("Label62", ScalePrefix("H", l));
-        out.text("Label57", FormatScaled(l));
+        shown.inductanceUnit = ScalePrefix("H", l);
+        shown.inductance = FormatScaled(l);
     });
 }
 
-Outcome RecomputeCoilTurns(const CoilTurnsInputs& in, const Environment& env) {
-    return RunCalculation([&](WriteList& out) {
-        const std::string_view sep = env.decimalSeparator;
+CoilTurnsOutcome RecomputeCoilTurns(const CoilTurnsInputs& in, const Settings& settings) {
+    return Calculate<CoilTurnsShown>([&](CoilTurnsShown& shown) {
+        const std::string_view sep = settings.decimalSeparator;
         FpSteps steps;
         const long double typed = ReadNumberField(in.inductance, sep);
         steps.begin();
@@ -72,13 +72,13 @@ Outcome RecomputeCoilTurns(const CoilTurnsInputs& in, const Environment& env) {
         const long double typedD = ReadNumberField(in.diameter, sep);
         const long double typedLen = ReadNumberField(in.length, sep);
         steps.begin();
-        const long double d = ToCentimetres(typedD, env);
-        const long double len = ToCentimetres(typedLen, env);
+        const long double d = ToCentimetres(typedD, settings);
+        const long double len = ToCentimetres(typedLen, settings);
         steps.end(d, len);
         if (d == 0 || len == 0) {
-            out.text("Label104", "xxx");
-            out.text("Label52", "");
-            out.text("Label178", "");
+            shown.turns = "xxx";
+            shown.wireLength = "";
+            shown.wireDiameter = "";
             return;
         }
 
@@ -93,14 +93,14 @@ Outcome RecomputeCoilTurns(const CoilTurnsInputs& in, const Environment& env) {
         steps.begin();
         const long double wire = n * kPi * d * 0.01L;
         std::string wireText;
-        if (env.usUnits) {
+        if (settings.usUnits()) {
             const long double wireMm = wire * 1000;
             steps.end(wireMm);
-            out.text("Label55", ImperialLengthUnit(wireMm));
+            shown.wireLengthUnit = ImperialLengthUnit(wireMm);
             wireText = FormatImperialLength(wireMm);
         } else {
             steps.end(wire, LengthScaledForDisplay(wire));
-            out.text("Label55", LengthPrefix(wire));
+            shown.wireLengthUnit = LengthPrefix(wire);
             wireText = FormatLengthScaled(wire);
         }
 
@@ -109,22 +109,22 @@ Outcome RecomputeCoilTurns(const CoilTurnsInputs& in, const Environment& env) {
         if (n > 0) {
             steps.begin();
             const long double dmax = len / (n * 100);
-            if (env.usUnits) {
+            if (settings.usUnits()) {
                 const long double dmaxMm = dmax * 1000;
                 steps.end(dmaxMm);
-                out.text("Label179", " AWG");
+                shown.wireDiameterUnit = " AWG";
                 diameterText = DiameterToAwg(dmaxMm);
             } else {
                 steps.end(dmax, LengthScaledForDisplay(dmax));
-                out.text("Label179", LengthPrefix(dmax));
+                shown.wireDiameterUnit = LengthPrefix(dmax);
                 diameterText = FormatLengthScaled(dmax);
             }
         }
 
-        // The three results appear together, after their unit labels.
-        out.text("Label104", std::move(turnsText));
-        out.text("Label52", std::move(wireText));
-        out.text("Label178", std::move(diameterText));
+        // The three results appear together, after their units.
+        shown.turns = std::move(turnsText);
+        shown.wireLength = std::move(wireText);
+        shown.wireDiameter = std::move(diameterText);
     });
 }
 

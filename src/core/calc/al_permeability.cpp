@@ -12,9 +12,9 @@ namespace {
 constexpr long double kOneOverPi = 0.3183098861837907L;
 } // namespace
 
-Outcome RecomputeAlPermeability(const AlPermeabilityInputs& in, const Environment& env) {
-    return RunCalculation([&](WriteList& out) {
-        const std::string_view sep = env.decimalSeparator;
+AlPermeabilityOutcome RecomputeAlPermeability(const AlPermeabilityInputs& in, const Settings& settings) {
+    return Calculate<AlPermeabilityShown>([&](AlPermeabilityShown& shown) {
+        const std::string_view sep = settings.decimalSeparator;
         FpSteps steps;
         const long double turns = ReadNumberField(in.turns, sep);
         const long double microhenry = ReadNumberField(in.inductance, sep);
@@ -23,12 +23,12 @@ Outcome RecomputeAlPermeability(const AlPermeabilityInputs& in, const Environmen
         // read.
         long double al = 0;
         if (turns == 0) {
-            out.text("Label4", "xxx");
+            shown.al = "xxx";
         } else {
             steps.begin();
             al = microhenry / (turns * turns) * 1000;
             steps.end(al);
-            out.text("Label4", FormatFixed(al, 5, 2));
+            shown.al = FormatFixed(al, 5, 2);
         }
 
         const long double da = ReadNumberField(in.da, sep);
@@ -43,10 +43,10 @@ Outcome RecomputeAlPermeability(const AlPermeabilityInputs& in, const Environmen
         const long double h2 = h - 2 * coating;
         steps.end(da2, di2, h2);
         if (da2 <= 0 || di2 <= 0 || di2 >= da2 || h2 <= 0) {
-            out.text("Label1", "xxx");
-            out.text("Label2", "xxx");
-            out.text("Label5", "xxx");
-            out.text("Label3", "");
+            shown.crossSection = "xxx";
+            shown.pathLength = "xxx";
+            shown.permeability = "xxx";
+            shown.coreFactor = "";
             return;
         }
 
@@ -61,10 +61,10 @@ Outcome RecomputeAlPermeability(const AlPermeabilityInputs& in, const Environmen
         const long double s = le / ae;
         const long double mu = al * 2.5L * s * kOneOverPi;
         steps.end(le, ae, s, mu);
-        out.text("Label1", FormatFixed(ae, 3, 1));
-        out.text("Label2", FormatFixed(le, 3, 1));
-        out.text("Label3", FormatFixed(s, 3, 1));
-        out.text("Label5", FormatFixed(mu, 3, 1));
+        shown.crossSection = FormatFixed(ae, 3, 1);
+        shown.pathLength = FormatFixed(le, 3, 1);
+        shown.coreFactor = FormatFixed(s, 3, 1);
+        shown.permeability = FormatFixed(mu, 3, 1);
     });
 }
 

@@ -1,18 +1,32 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
+#include "calc/outcome.h"
 #include "calc/winding.h"
 
 namespace torvex {
 
+// A test winding on a core of unknown material.
 struct AlPermeabilityInputs {
-    std::string turns;      // Edit1
-    std::string inductance; // Edit2, µH
-    std::string da, di, h;  // Edit3, Edit4, Edit5, mm
-    std::string coating;    // Edit6, mm
+    std::string turns;
+    std::string inductance; // µH
+    std::string da, di, h;  // mm
+    std::string coating;    // thickness of the core's coating, mm
 };
 
-// Edit1Change of the AL-and-µi window: Label4 (AL), then Label1 (Ae),
-// Label2 (le), Label3 (S), Label5 (µi).
-Outcome RecomputeAlPermeability(const AlPermeabilityInputs& in, const Environment& env);
+// AL comes first, before the dimensions are read. When the coated-off core
+// has no valid shape, Ae, le and µi read "xxx" and S "".
+struct AlPermeabilityShown {
+    std::optional<std::string> al;           // nH/N², 5:2; "xxx" for 0 turns
+    std::optional<std::string> crossSection; // Ae, mm², 3:1
+    std::optional<std::string> pathLength;   // le, mm, 3:1
+    std::optional<std::string> coreFactor;   // S = le / Ae, 1/mm, 3:1
+    std::optional<std::string> permeability; // µi, 3:1
+};
+using AlPermeabilityOutcome = Outcome<AlPermeabilityShown>;
+
+AlPermeabilityOutcome RecomputeAlPermeability(const AlPermeabilityInputs& in, const Settings& settings);
 
 } // namespace torvex

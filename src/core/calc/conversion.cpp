@@ -8,52 +8,53 @@
 
 namespace torvex {
 
-Outcome RecomputeImperialToMetric(std::string_view text, int unit, const Environment& env) {
-    return RunCalculation([&](WriteList& out) {
-        const long double value = ReadNumberField(text, env.decimalSeparator);
+LengthConversionOutcome RecomputeImperialToMetric(const LengthConversionInputs& in, const Settings& settings) {
+    return Calculate<LengthConversionShown>([&](LengthConversionShown& shown) {
+        const long double value = ReadNumberField(in.text, settings.decimalSeparator);
         FpSteps steps;
         steps.begin();
         // Applied in this order: inches, feet, yards, then millimetres to metres.
         long double metres = value * 25.4L;
-        if (unit >= 1) metres = metres * 12;
-        if (unit >= 2) metres = metres * 3;
+        if (in.unit >= 1) metres = metres * 12;
+        if (in.unit >= 2) metres = metres * 3;
         metres = metres * 0.001L;
         steps.end(metres, LengthScaledForDisplay(metres));
-        out.text("Label1", FormatLengthScaled(metres));
-        out.text("Label6", LengthPrefix(metres));
+        shown.length = FormatLengthScaled(metres);
+        shown.unit = LengthPrefix(metres);
     });
 }
 
-Outcome RecomputeMetricToImperial(std::string_view text, int unit, const Environment& env) {
-    return RunCalculation([&](WriteList& out) {
-        const long double value = ReadNumberField(text, env.decimalSeparator);
+LengthConversionOutcome RecomputeMetricToImperial(const LengthConversionInputs& in, const Settings& settings) {
+    return Calculate<LengthConversionShown>([&](LengthConversionShown& shown) {
+        const long double value = ReadNumberField(in.text, settings.decimalSeparator);
         FpSteps steps;
         steps.begin();
-        const long double mm = unit == 1 ? value * 10 : unit == 2 ? value * 1000 : value;
+        const long double mm = in.unit == 1 ? value * 10 : in.unit == 2 ? value * 1000 : value;
         steps.end(mm);
-        out.text("Label2", FormatImperialLength(mm));
-        out.text("Label5", ImperialLengthUnit(mm));
+        shown.length = FormatImperialLength(mm);
+        shown.unit = ImperialLengthUnit(mm);
     });
 }
 
-Outcome RecomputeGaugeDiameter(int index) {
-    return RunCalculation([&](WriteList& out) {
+GaugeDiameterOutcome RecomputeGaugeDiameter(const GaugeDiameterInputs& in, const Settings&) {
+    return Calculate<GaugeDiameterShown>([&](GaugeDiameterShown& shown) {
+        const int index = in.gaugeIndex;
         if (index < 0 || static_cast<std::size_t>(index) >= AwgNames.size()) return;
         const long double inches = AwgDiameterInches(GaugeNumber(AwgNames[static_cast<std::size_t>(index)]));
-        out.text("Label3", FormatFixed(inches * 25.4L, 3, 3));
-        out.text("Label13", FormatFixed(inches, 3, 6) + " in");
+        shown.millimetres = FormatFixed(inches * 25.4L, 3, 3);
+        shown.inches = FormatFixed(inches, 3, 6) + " in";
     });
 }
 
-Outcome RecomputeFahrenheit(std::string_view text, const Environment& env) {
-    return RunCalculation([&](WriteList& out) {
-        const long double fahrenheit = ReadTemperatureField(text, env.decimalSeparator);
+FahrenheitOutcome RecomputeFahrenheit(const FahrenheitInputs& in, const Settings& settings) {
+    return Calculate<FahrenheitShown>([&](FahrenheitShown& shown) {
+        const long double fahrenheit = ReadTemperatureField(in.text, settings.decimalSeparator);
         FpSteps steps;
         steps.begin();
         constexpr long double kNinth = 1.0L / 9.0L;
         const long double celsius = (fahrenheit - 32) * 5 * kNinth;
         steps.end(celsius);
-        out.text("Label4", FormatFixed(celsius, 3, 1));
+        shown.celsius = FormatFixed(celsius, 3, 1);
     });
 }
 

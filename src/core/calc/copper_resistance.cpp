@@ -18,13 +18,13 @@ constexpr long double kHighestCelsius = 250.0L;
 
 } // namespace
 
-Outcome RecomputeCopperResistance(const CopperResistanceInputs& in, const Environment& env) {
-    return RunCalculation([&](WriteList& out) {
-        const std::string_view sep = env.decimalSeparator;
-        // Every input is read before any label is written.
+CopperResistanceOutcome RecomputeCopperResistance(const CopperResistanceInputs& in, const Settings& settings) {
+    return Calculate<CopperResistanceShown>([&](CopperResistanceShown& shown) {
+        const std::string_view sep = settings.decimalSeparator;
+        // Every input is read before anything is shown.
         long double metres = ReadNumberField(in.length, sep);
         long double diameterMm = 0;
-        if (env.usUnits) {
+        if (settings.usUnits()) {
             if (in.lengthUnit == 0) metres *= 0.3048L; // ft
             if (in.lengthUnit == 1) metres *= 0.9144L; // yd
             // No gauge chosen reads like an empty diameter.
@@ -37,9 +37,9 @@ Outcome RecomputeCopperResistance(const CopperResistanceInputs& in, const Enviro
 
         const bool tooCold = celsius < kLowestCelsius;
         const bool tooHot = celsius > kHighestCelsius;
-        out.text("Label12", tooCold ? "t < -200 °C" : tooHot ? "t > 250 °C" : "");
+        shown.warning = tooCold ? "t < -200 °C" : tooHot ? "t > 250 °C" : "";
         if (diameterMm <= 0 || tooCold || tooHot) {
-            out.text("Label3", "xxx");
+            shown.resistance = "xxx";
             return;
         }
 
@@ -49,12 +49,9 @@ Outcome RecomputeCopperResistance(const CopperResistanceInputs& in, const Enviro
         const long double ohms = ((celsius - kReferenceCelsius) * kTemperatureCoeff + 1) * r20;
         steps.end(r20, ohms, ScaledForDisplay(ohms));
         std::string prefix = ScalePrefix("", ohms);
-        const bool hasPrefix = !prefix.empty();
-        out.text("Label3", FormatScaled(ohms));
-        out.text("Label9", std::move(prefix));
-        // The window moves the ohm sign next to the number when there is no
-        // prefix, and next to the prefix otherwise.
-        out.visible("Label9", hasPrefix);
+        shown.resistance = FormatScaled(ohms);
+        shown.hasPrefix = !prefix.empty();
+        shown.prefix = std::move(prefix);
     });
 }
 

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
+#include "calc/outcome.h"
 #include "calc/winding.h"
 
 namespace torvex {
@@ -13,11 +17,19 @@ struct ResonanceRowInputs {
     int secondUnit = 0;
 };
 
-// Edit1Change: L (Edit1/ComboBox1) and C (Edit2/ComboBox2) -> f in Label1, Label2.
-Outcome RecomputeResonantFrequency(const ResonanceRowInputs& in, const Environment& env);
-// Edit3Change: L (Edit3/ComboBox3) and f (Edit4/ComboBox4) -> C in Label3, Label4.
-Outcome RecomputeResonantCapacitance(const ResonanceRowInputs& in, const Environment& env);
-// Edit5Change: C (Edit5/ComboBox5) and f (Edit6/ComboBox6) -> L in Label5, Label6.
-Outcome RecomputeResonantInductance(const ResonanceRowInputs& in, const Environment& env);
+// The row's result: "xxx" (unit left as it was) when either typed number is
+// 0, else the value scaled to three decimals and its SI prefix with the unit.
+struct ResonanceShown {
+    std::optional<std::string> value;
+    std::optional<std::string> unit; // e.g. "MHz", "pF", "µH"
+};
+using ResonanceOutcome = Outcome<ResonanceShown>;
+
+// f from L (position in InductanceUnitNames) and C (CapacitanceUnitNames).
+ResonanceOutcome RecomputeResonantFrequency(const ResonanceRowInputs& in, const Settings& settings);
+// C from L (InductanceUnitNames) and f (FrequencyUnitNames).
+ResonanceOutcome RecomputeResonantCapacitance(const ResonanceRowInputs& in, const Settings& settings);
+// L from C (CapacitanceUnitNames) and f (FrequencyUnitNames).
+ResonanceOutcome RecomputeResonantInductance(const ResonanceRowInputs& in, const Settings& settings);
 
 } // namespace torvex

@@ -9,9 +9,9 @@
 
 namespace torvex {
 
-Outcome RecomputeStraightConductor(const StraightConductorInputs& in, const Environment& env) {
-    return RunCalculation([&](WriteList& out) {
-        const std::string_view sep = env.decimalSeparator;
+StraightConductorOutcome RecomputeStraightConductor(const StraightConductorInputs& in, const Settings& settings) {
+    return Calculate<StraightConductorShown>([&](StraightConductorShown& shown) {
+        const std::string_view sep = settings.decimalSeparator;
         // The diameter text is read in both systems; in US units it is then
         // replaced by the selected gauge's diameter.
         const long double typedD = ReadNumberField(in.diameterText, sep);
@@ -19,25 +19,25 @@ Outcome RecomputeStraightConductor(const StraightConductorInputs& in, const Envi
         FpSteps steps;
         steps.begin();
         long double d = typedD * 0.1L;
-        if (env.usUnits) {
+        if (settings.usUnits()) {
             const bool chosen = in.gaugeIndex >= 0 && static_cast<std::size_t>(in.gaugeIndex) < AwgNames.size();
             // No gauge chosen reads like an empty diameter.
             d = chosen ? AwgDiameterInches(GaugeNumber(AwgNames[static_cast<std::size_t>(in.gaugeIndex)])) * 2.54L
                        : 0.0L;
         }
-        const long double len = typedLen * (env.usUnits ? 2.54L : 0.1L);
+        const long double len = typedLen * (settings.usUnits() ? 2.54L : 0.1L);
         steps.end(d, len);
         // Current only at the surface (skin effect) or spread evenly.
         const long double c = in.skinEffect ? 1.0L : 0.75L;
         if (d == 0 || len == 0) {
-            out.text("Label170", "xxx");
+            shown.inductance = "xxx";
             return;
         }
         // 2·l·(ln(2l/r) − 3/4) nH for a round wire of radius r, l and r in cm.
         steps.begin();
         const long double l = 2 * len * (std::log(4 * len / d) - c);
         steps.end(l);
-        out.text("Label170", FormatFixed(l, 5, 1));
+        shown.inductance = FormatFixed(l, 5, 1);
     });
 }
 

@@ -1,28 +1,40 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+
+#include "calc/outcome.h"
 #include "calc/winding.h"
 
 namespace torvex {
 
+// The typed texts and list positions of the page for a core of unknown make.
 struct UnknownCoreInputs {
-    std::string al;          // Edit20
-    int alUnit = 0;          // ComboBox7 position
-    std::string inductance;  // Edit4
-    int inductanceUnit = 1;  // ComboBox8
-    std::string da, di, h;   // Edit6, Edit7, Edit21, always mm
-    std::string frequency;   // Edit27
-    int frequencyUnit = 1;   // ComboBox20
-    std::string turns;       // Edit5
+    std::string al;          // AL as typed
+    int alUnit = 0;          // position in AlUnitNames
+    std::string inductance;  // wanted inductance
+    int inductanceUnit = 1;  // position in InductanceUnitNames
+    std::string da, di, h;   // core dimensions, always mm
+    std::string frequency;   // working frequency
+    int frequencyUnit = 1;   // position in FrequencyUnitNames
+    std::string turns;       // turns of the second calculation
 };
 
-// Edit4Change: writes Label49, Label31, Label43, Label167, Label233, Label235,
-// Label50, Label53, Label236, Label239.
-Outcome RecomputeUnknownCore(const UnknownCoreInputs& in, const Environment& env);
+// What the page shows: the winding results alone. Without an AL the turns
+// read "xxx" and the rest is computed with 0 turns (XL keeps the wanted
+// inductance); the turns are a whole number (3:0). The wire length's unit is
+// set in US units only.
+struct UnknownCoreShown {
+    WindingShown winding;
+};
+using UnknownCoreOutcome = Outcome<UnknownCoreShown>;
 
-// The text that the AL field receives when the user takes the AL value over
-// from the AL-and-µi window, whose AL label shows `toolAlText`: empty for an
-// empty text or "xxx", else the text with its first "." turned into "," when
-// the locale's separator is ",".
-std::string TakeOverAlText(std::string_view toolAlText, std::string_view decimalSeparator);
+UnknownCoreOutcome RecomputeUnknownCore(const UnknownCoreInputs& in, const Settings& settings);
+
+// The text that the AL field receives when the user takes the AL over from
+// the AL-and-µi window, which shows it as `shownAl`: empty for an empty text
+// or "xxx", else the text with its first "." turned into "," when the
+// locale's separator is ",".
+std::string ShownAlAsEntryText(std::string_view shownAl, std::string_view decimalSeparator);
 
 } // namespace torvex

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "calc/winding_output.h"
+#include "calc/winding_run.h"
 #include "format/number_format.h"
 #include "format/number_reader.h"
 #include "format/wire_gauge.h"
@@ -16,7 +16,7 @@ void WindingRun::turns(long double alNanohenry) {
     r.A = alNanohenry * 1e-9L;
     m_steps.end(r.A);
 
-    const long double typed = ReadNumberField(m_fields.inductance, m_env.decimalSeparator);
+    const long double typed = ReadNumberField(m_fields.inductance, m_settings.decimalSeparator);
     m_steps.begin();
     r.L = typed * UnitFactor(InductanceUnitFactors, m_fields.inductanceUnit);
     m_steps.end(r.L);
@@ -29,26 +29,22 @@ void WindingRun::turns(long double alNanohenry) {
         m_steps.end(r.N);
     } else {
         r.N = 0;
-        if (!m_targets.unknownCore) r.L = 0;
+        if (!m_style.unknownCore) r.L = 0;
     }
-    if (!m_out) return;
+    if (!m_shown) return;
 
-    if (m_targets.unknownCore) {
-        write(m_targets.turns, r.available ? FormatFixed(r.N, 3, 0) : std::string("xxx"));
+    if (m_style.unknownCore) {
+        show(&WindingShown::turns, r.available ? FormatFixed(r.N, 3, 0) : std::string("xxx"));
         return;
     }
-    if (!m_targets.notAvailable.empty()) {
-        m_out->visible(m_targets.notAvailable, !r.available);
-        m_out->hintEnabled(m_targets.notAvailable, !r.available);
-    }
-    if (!m_targets.inductanceField.empty()) m_out->enabled(m_targets.inductanceField, r.available);
+    if (m_made) *m_made = r.available;
     // N stays unrounded for every later step; only the text is rounded.
-    write(m_targets.turns, FormatFixed(r.N, 3, 1));
+    show(&WindingShown::turns, FormatFixed(r.N, 3, 1));
 }
 
 void WindingRun::results(long double da, long double di, long double h) {
     WindingResult& r = m_result;
-    const bool us = m_env.usUnits;
+    const bool us = m_settings.usUnits();
 
     // The inner circumference is shared by the N turns of a single layer; one
     // turn runs once around the rectangular cross-section (twice the height
@@ -58,20 +54,20 @@ void WindingRun::results(long double da, long double di, long double h) {
     r.len = (2.0L * h + (da - di)) * r.N * 0.1L;
     m_steps.end(r.D, r.len);
 
-    write(m_targets.wireDiameter, us ? DiameterToAwg(r.D) : FormatFixed(r.D, 3, 2));
+    show(&WindingShown::wireDiameter, us ? DiameterToAwg(r.D) : FormatFixed(r.D, 3, 2));
 
     if (us) {
         m_steps.begin();
         const long double mm = r.len * 10.0L;
         m_steps.end(mm);
-        write(m_targets.wireLength, FormatImperialLength(mm));
-        write(m_targets.wireLengthUnit, ImperialLengthUnit(mm));
+        show(&WindingShown::wireLength, FormatImperialLength(mm));
+        show(&WindingShown::wireLengthUnit, ImperialLengthUnit(mm));
     } else {
-        write(m_targets.wireLength, FormatFixed(r.len, 3, 0));
-        if (m_targets.metricLengthUnit) write(m_targets.wireLengthUnit, " cm");
+        show(&WindingShown::wireLength, FormatFixed(r.len, 3, 0));
+        if (m_style.metricLengthUnit) show(&WindingShown::wireLengthUnit, " cm");
     }
 
-    const long double typedF = ReadNumberField(m_fields.frequency, m_env.decimalSeparator);
+    const long double typedF = ReadNumberField(m_fields.frequency, m_settings.decimalSeparator);
     m_steps.begin();
     r.f = typedF * UnitFactor(FrequencyUnitFactors, m_fields.frequencyUnit);
     m_steps.end(r.f);
@@ -79,27 +75,26 @@ void WindingRun::results(long double da, long double di, long double h) {
     m_steps.begin();
     r.XL = kTwoPi * r.f * r.L;
     m_steps.end(r.XL, ScaledForDisplay(r.XL));
-    write(m_targets.xl, FormatScaled(r.XL));
-    write(m_targets.xlPrefix, ScalePrefix("", r.XL));
+    show(&WindingShown::reactance, FormatScaled(r.XL));
+    show(&WindingShown::reactancePrefix, ScalePrefix("", r.XL));
 
-    r.n = ReadNumberField(m_fields.turns, m_env.decimalSeparator);
+    r.n = ReadNumberField(m_fields.turns, m_settings.decimalSeparator);
     m_steps.begin();
     r.L2 = r.A * r.n * r.n;
     m_steps.end(r.L2, ScaledForDisplay(r.L2));
-    write(m_targets.l2, FormatScaled(r.L2));
-    write(m_targets.l2Unit, ScalePrefix("H", r.L2));
+    show(&WindingShown::inductanceOfTurns, FormatScaled(r.L2));
+    show(&WindingShown::inductanceOfTurnsUnit, ScalePrefix("H", r.L2));
 
     m_steps.begin();
     r.XL2 = kTwoPi * r.f * r.L2;
     m_steps.end(r.XL2, ScaledForDisplay(r.XL2));
-    write(m_targets.xl2, FormatScaled(r.XL2));
-    write(m_targets.xl2Prefix, ScalePrefix("", r.XL2));
+    show(&WindingShown::reactanceOfTurns, FormatScaled(r.XL2));
+    show(&WindingShown::reactanceOfTurnsPrefix, ScalePrefix("", r.XL2));
 }
 
 WindingResult CalculateWinding(long double da, long double di, long double h, long double alNanohenry,
-                               const WindingFields& fields, const Environment& env) {
-    static constexpr WindingTargets kNone{};
-    WindingRun run(fields, env, kNone, nullptr);
+                               const WindingFields& fields, const Settings& settings) {
+    WindingRun run(fields, settings, {}, nullptr, nullptr);
     run.turns(alNanohenry);
     run.results(da, di, h);
     return run.result();

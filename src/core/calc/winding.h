@@ -1,10 +1,11 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "calc/writes.h"
+#include "settings.h"
 
 namespace torvex {
 
@@ -50,9 +51,25 @@ struct WindingResult {
     long double XL2 = 0;  // Ω
 };
 
+// The winding results as a core page shows them, in the order they are
+// computed. Numbers use "." whatever the locale.
+struct WindingShown {
+    std::optional<std::string> turns;          // N, 3:1 ("xxx" or 3:0 on the unknown-cores page)
+    std::optional<std::string> wireDiameter;   // D in mm, 3:2; in US units the AWG gauge ("xxx": none fits)
+    std::optional<std::string> wireLength;     // cm, 3:0; in US units inches, feet or yards
+    std::optional<std::string> wireLengthUnit; // " in", " ft" or " yd" in US units; " cm" on the
+                                               // iron-powder page in metric units; else never set
+    std::optional<std::string> reactance;      // XL, scaled to three decimals
+    std::optional<std::string> reactancePrefix;          // SI prefix of XL before the ohm sign ("" for none)
+    std::optional<std::string> inductanceOfTurns;        // L2 of the typed turns, scaled
+    std::optional<std::string> inductanceOfTurnsUnit;    // its prefix and "H", e.g. "µH"
+    std::optional<std::string> reactanceOfTurns;         // XL2, scaled
+    std::optional<std::string> reactanceOfTurnsPrefix;   // SI prefix of XL2 ("" for none)
+};
+
 // The pure winding calculation on a core's dimensions (mm) and AL (nH/N²).
-// Throws CalcError like the page recompute would, at the same step.
+// Throws CalcError like a page's run would, at the same step.
 WindingResult CalculateWinding(long double da, long double di, long double h, long double alNanohenry,
-                               const WindingFields& fields, const Environment& env);
+                               const WindingFields& fields, const Settings& settings);
 
 } // namespace torvex

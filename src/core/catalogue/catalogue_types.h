@@ -6,11 +6,32 @@
 
 namespace torvex {
 
-// A colour as 0xRRGGBB, or the window's own face colour.
-using Rgb = std::int32_t;
-inline constexpr Rgb kButtonFace = -1;
+// The colour of the paint on a core, part of the maker's colour code, or no
+// paint at all.
+class PaintColour {
+public:
+    constexpr PaintColour() = default; // unpainted
+    constexpr PaintColour(int r, int g, int b) : m_rgb((r << 16) | (g << 8) | b) {}
 
-constexpr Rgb MakeRgb(int r, int g, int b) { return (r << 16) | (g << 8) | b; }
+    constexpr bool painted() const { return m_rgb >= 0; }
+    // 0xRRGGBB of a painted colour; 0 when unpainted.
+    constexpr std::uint32_t rgb() const { return painted() ? static_cast<std::uint32_t>(m_rgb) : 0u; }
+
+    constexpr bool operator==(const PaintColour&) const = default;
+
+private:
+    std::int32_t m_rgb = -1;
+};
+
+inline constexpr PaintColour kUnpainted{};
+constexpr PaintColour Paint(int r, int g, int b) { return {r, g, b}; }
+
+// The two halves of a core's colour code, as painted on the ring.
+struct ColourCode {
+    PaintColour upper, lower;
+
+    constexpr bool operator==(const ColourCode&) const = default;
+};
 
 // One core size of a catalogue that also stores inch texts (AMIDON).
 // Lengths in mm; the inch texts are the maker's own, not conversions.
@@ -39,7 +60,7 @@ struct IronMix {
     std::string_view name;
     int mu;                          // initial permeability
     std::string_view frequencyRange; // MHz, German decimal comma, shown as stored
-    Rgb upper, lower;                // colour code of the patch
+    PaintColour upper, lower;        // colour code painted on the core
 };
 
 // AMIDON ferrite material with its three frequency ranges in MHz.
@@ -58,11 +79,11 @@ struct SiferritMaterial {
     std::string_view frequencyRange; // one text for both languages
 };
 
-// Ferroxcube material with the two halves of its colour swatch.
+// Ferroxcube material with the two halves of its colour code.
 struct FerroxcubeMaterial {
     std::string_view name;
     int mu;
-    Rgb upper, lower; // kButtonFace where the maker gives no colour
+    PaintColour upper, lower; // unpainted where the maker gives no colour
 };
 
 // AL matrix: rows are sizes, columns materials, in list order; 0 = not made.

@@ -111,30 +111,30 @@ inline constexpr auto FerroxcubeSizeTable = std::to_array<FerroxcubeSize>({
 });
 static_assert(FerroxcubeSizeTable.size() == 92);
 
-// Material, µi and the two halves of its colour swatch; kButtonFace where the
-// maker gives no colour, so the swatch shows the page's own background.
+// Material, µi and the two halves of its colour code; unpainted where the
+// maker gives no colour.
 inline constexpr auto FerroxcubeMaterialTable = std::to_array<FerroxcubeMaterial>({
-    {"3B7",   2300, kButtonFace,            kButtonFace},
-    {"3C11",  4300, MakeRgb(255, 255, 255), MakeRgb(255, 255, 255)}, // white
-    {"3C81",  2700, MakeRgb(128, 0, 0),     MakeRgb(255, 255, 255)}, // maroon over white
-    {"3C85",  2000, MakeRgb(255, 0, 0),     MakeRgb(255, 0, 0)},     // red
-    {"3C90",  2300, MakeRgb(0, 51, 204),    MakeRgb(0, 51, 204)},    // blue
-    {"3D3",    750, kButtonFace,            kButtonFace},
-    {"3E25",  6000, MakeRgb(255, 102, 0),   MakeRgb(255, 102, 0)},   // orange
-    {"3E27",  6000, MakeRgb(0, 128, 0),     MakeRgb(255, 255, 255)}, // green over white
-    {"3E28",  4000, kButtonFace,            kButtonFace},
-    {"3E5",  10000, MakeRgb(255, 255, 0),   MakeRgb(255, 255, 255)}, // yellow over white
-    {"3E6",  12000, MakeRgb(255, 0, 255),   MakeRgb(255, 255, 255)}, // fuchsia over white
-    {"3E7",  15000, kButtonFace,            kButtonFace},
-    {"3E8",  18000, kButtonFace,            kButtonFace},
-    {"3F3",   2000, MakeRgb(0, 0, 255),     MakeRgb(0, 0, 255)},     // blue
-    {"3F4",    900, MakeRgb(255, 255, 204), MakeRgb(255, 255, 204)}, // light yellow
-    {"3R1",    800, MakeRgb(0, 0, 0),       MakeRgb(0, 0, 0)},       // black
-    {"3S4",   1700, kButtonFace,            kButtonFace},
-    {"4A11",   700, MakeRgb(255, 153, 255), MakeRgb(255, 153, 255)}, // pink
-    {"4A15",  1200, kButtonFace,            kButtonFace},
-    {"4B1",    250, kButtonFace,            kButtonFace},
-    {"4C65",   125, MakeRgb(153, 51, 153),  MakeRgb(153, 51, 153)},  // purple
+    {"3B7",   2300, kUnpainted,           kUnpainted},
+    {"3C11",  4300, Paint(255, 255, 255), Paint(255, 255, 255)}, // white
+    {"3C81",  2700, Paint(128, 0, 0),     Paint(255, 255, 255)}, // maroon over white
+    {"3C85",  2000, Paint(255, 0, 0),     Paint(255, 0, 0)},     // red
+    {"3C90",  2300, Paint(0, 51, 204),    Paint(0, 51, 204)},    // blue
+    {"3D3",    750, kUnpainted,           kUnpainted},
+    {"3E25",  6000, Paint(255, 102, 0),   Paint(255, 102, 0)},   // orange
+    {"3E27",  6000, Paint(0, 128, 0),     Paint(255, 255, 255)}, // green over white
+    {"3E28",  4000, kUnpainted,           kUnpainted},
+    {"3E5",  10000, Paint(255, 255, 0),   Paint(255, 255, 255)}, // yellow over white
+    {"3E6",  12000, Paint(255, 0, 255),   Paint(255, 255, 255)}, // fuchsia over white
+    {"3E7",  15000, kUnpainted,           kUnpainted},
+    {"3E8",  18000, kUnpainted,           kUnpainted},
+    {"3F3",   2000, Paint(0, 0, 255),     Paint(0, 0, 255)},     // blue
+    {"3F4",    900, Paint(255, 255, 204), Paint(255, 255, 204)}, // light yellow
+    {"3R1",    800, Paint(0, 0, 0),       Paint(0, 0, 0)},       // black
+    {"3S4",   1700, kUnpainted,           kUnpainted},
+    {"4A11",   700, Paint(255, 153, 255), Paint(255, 153, 255)}, // pink
+    {"4A15",  1200, kUnpainted,           kUnpainted},
+    {"4B1",    250, kUnpainted,           kUnpainted},
+    {"4C65",   125, Paint(153, 51, 153),  Paint(153, 51, 153)},  // purple
 });
 static_assert(FerroxcubeMaterialTable.size() == 21);
 

@@ -47,18 +47,18 @@ static_assert(IronSizeTable.size() == 24);
 // languages) and the colours of the upper and lower half of the patch painted
 // on the core.
 inline constexpr auto IronMixTable = std::to_array<IronMix>({
-    {"0",   1, "50...300",   MakeRgb(128, 0, 0),     MakeRgb(128, 0, 0)},     // maroon
-    {"1",  20, "0,5...5",    MakeRgb(0, 0, 255),     MakeRgb(0, 0, 255)},     // blue
-    {"2",  10, "1...30",     MakeRgb(255, 0, 0),     MakeRgb(255, 0, 0)},     // red
-    {"3",  35, "0,05...0,5", MakeRgb(128, 128, 128), MakeRgb(128, 128, 128)}, // grey
-    {"6",   8, "2...50",     MakeRgb(255, 255, 0),   MakeRgb(255, 255, 0)},   // yellow
-    {"7",   9, "3...35",     MakeRgb(255, 255, 255), MakeRgb(255, 255, 255)}, // white
-    {"10",  6, "10...100",   MakeRgb(0, 0, 0),       MakeRgb(0, 0, 0)},       // black
-    {"12",  4, "20...200",   MakeRgb(0, 128, 0),     MakeRgb(255, 255, 255)}, // green over white
-    {"15", 25, "0,1...2",    MakeRgb(255, 0, 0),     MakeRgb(255, 255, 255)}, // red over white
-    {"17",  4, "20...200",   MakeRgb(0, 0, 255),     MakeRgb(255, 255, 0)},   // blue over yellow
-    {"18", 55, "0...0,5",    MakeRgb(255, 0, 0),     MakeRgb(0, 255, 0)},     // red over lime
-    {"26", 75, "0...1",      MakeRgb(255, 255, 0),   MakeRgb(255, 255, 255)}, // yellow over white
+    {"0",   1, "50...300",   Paint(128, 0, 0),     Paint(128, 0, 0)},     // maroon
+    {"1",  20, "0,5...5",    Paint(0, 0, 255),     Paint(0, 0, 255)},     // blue
+    {"2",  10, "1...30",     Paint(255, 0, 0),     Paint(255, 0, 0)},     // red
+    {"3",  35, "0,05...0,5", Paint(128, 128, 128), Paint(128, 128, 128)}, // grey
+    {"6",   8, "2...50",     Paint(255, 255, 0),   Paint(255, 255, 0)},   // yellow
+    {"7",   9, "3...35",     Paint(255, 255, 255), Paint(255, 255, 255)}, // white
+    {"10",  6, "10...100",   Paint(0, 0, 0),       Paint(0, 0, 0)},       // black
+    {"12",  4, "20...200",   Paint(0, 128, 0),     Paint(255, 255, 255)}, // green over white
+    {"15", 25, "0,1...2",    Paint(255, 0, 0),     Paint(255, 255, 255)}, // red over white
+    {"17",  4, "20...200",   Paint(0, 0, 255),     Paint(255, 255, 0)},   // blue over yellow
+    {"18", 55, "0...0,5",    Paint(255, 0, 0),     Paint(0, 255, 0)},     // red over lime
+    {"26", 75, "0...1",      Paint(255, 255, 0),   Paint(255, 255, 255)}, // yellow over white
 });
 static_assert(IronMixTable.size() == 12);
 

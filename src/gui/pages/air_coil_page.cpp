@@ -9,11 +9,13 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <array>
 #include <initializer_list>
 
 #include "calc/air_coil.h"
 #include "calc/straight_conductor.h"
 #include "format/wire_gauge.h"
+#include "widgets/binding.h"
 #include "widgets/builders.h"
 #include "widgets/decimal_key_filter.h"
 #include "widgets/result_label.h"
@@ -28,15 +30,19 @@ const ResultLook kResultLook{.padding = 8};
 
 std::string fieldText(const QLineEdit* field) { return field->text().toStdString(); }
 
-QLabel* unitCaption(QWidget* parent, const char* name, const char* text, const char* widest) {
-    return ReserveWidth(FixedCaption(parent, name, QString::fromUtf8(text)), QString::fromUtf8(widest));
+QLabel* fixed(QWidget* parent, const char* name, const char* text) {
+    return FixedCaption(parent, name, QString::fromUtf8(text));
 }
 
-// One column of a group: a caption above, and below it the input or result
-// with what stands beside it. Names of widgets already created in the group.
+QLabel* unitCaption(QWidget* parent, const char* name, const char* text, const char* widest) {
+    return ReserveWidth(fixed(parent, name, text), QString::fromUtf8(widest));
+}
+
+// One column of a group: a caption above (or none), and below it the input
+// or result with what stands beside it.
 struct Column {
-    const char* caption; // may be null
-    std::initializer_list<const char*> below;
+    QWidget* caption;
+    std::initializer_list<QWidget*> below;
 };
 
 // Lays the columns out from the left; the columns after them are free for
@@ -47,11 +53,11 @@ QGridLayout* layOutColumns(QGroupBox* group, std::initializer_list<Column> colum
     int column = 0;
     for (const Column& c : columns) {
         if (c.caption)
-            grid->addWidget(group->findChild<QWidget*>(QLatin1String(c.caption)), 0, column, Qt::AlignBottom);
+            grid->addWidget(c.caption, 0, column, Qt::AlignBottom);
         auto* cell = new QHBoxLayout;
         cell->setSpacing(2);
-        for (const char* name : c.below)
-            cell->addWidget(group->findChild<QWidget*>(QLatin1String(name)));
+        for (QWidget* w : c.below)
+            cell->addWidget(w);
         cell->addStretch();
         grid->addLayout(cell, 1, column);
         ++column;
@@ -85,35 +91,32 @@ void AirCoilPage::createTurnsGroup() {
     m_wantedUnit = SelectionList(g, "ComboBox11", ListTexts(InductanceUnitNames), 1);
     m_turnsDiameter = EntryField(g, "Edit15", kFieldWidth);
     m_turnsLength = EntryField(g, "Edit16", kFieldWidth);
-    for (auto [name, tag] : {std::pair{"Label153", 153}, {"Label108", 108}, {"Label106", 106}, {"Label105", 105},
-                             {"Label177", 177}})
-        TaggedCaption(g, name, tag, shown);
-    FixedCaption(g, "Label107", QStringLiteral("D"));
-    FixedCaption(g, "Label163", QStringLiteral("=>"));
     m_turnsDiameterUnit = unitCaption(g, "Label109", " mm", " mm");
     m_turnsLengthUnit = unitCaption(g, "Label110", " mm", " mm");
-    ResultField(g, "Label104", QStringLiteral("0000.0"), kResultLook);
-    ResultField(g, "Label52", QStringLiteral("000.000"), kResultLook);
-    m_wireLengthUnit = unitCaption(g, "Label55", " cm", " mm");
+    m_neededTurns = ResultField(g, "Label104", QStringLiteral("0000.0"), kResultLook);
+    m_neededWireLength = ResultField(g, "Label52", QStringLiteral("000.000"), kResultLook);
+    m_neededWireLengthUnit = unitCaption(g, "Label55", " cm", " mm");
     m_wireGaugeMark = GaugeMark(g, "Label241");
-    ResultField(g, "Label178", QStringLiteral("000.000"), kResultLook);
-    m_wireUnit = unitCaption(g, "Label179", " cm", " AWG");
+    m_largestWire = ResultField(g, "Label178", QStringLiteral("000.000"), kResultLook);
+    m_largestWireUnit = unitCaption(g, "Label179", " cm", " AWG");
 
-    QGridLayout* grid = layOutColumns(g, {{"Label153", {"Edit14", "ComboBox11"}},
-                                          {"Label107", {"Edit15", "Label109"}},
-                                          {"Label108", {"Edit16", "Label110"}},
-                                          {nullptr, {"Label163"}}});
+    QGridLayout* grid =
+        layOutColumns(g, {{TaggedCaption(g, "Label153", 153, shown), {m_wanted, m_wantedUnit}},
+                          {fixed(g, "Label107", "D"), {m_turnsDiameter, m_turnsDiameterUnit}},
+                          {TaggedCaption(g, "Label108", 108, shown), {m_turnsLength, m_turnsLengthUnit}},
+                          {nullptr, {fixed(g, "Label163", "=>")}}});
     // The three results stand one below the other, their captions before them.
     auto* results = new QGridLayout;
     results->setHorizontalSpacing(4);
     results->setVerticalSpacing(2);
-    const char* const resultRows[3][4] = {{"Label106", nullptr, "Label104", nullptr},
-                                          {"Label105", nullptr, "Label52", "Label55"},
-                                          {"Label177", "Label241", "Label178", "Label179"}};
+    const std::array<QWidget*, 4> resultRows[] = {
+        {TaggedCaption(g, "Label106", 106, shown), nullptr, m_neededTurns, nullptr},
+        {TaggedCaption(g, "Label105", 105, shown), nullptr, m_neededWireLength, m_neededWireLengthUnit},
+        {TaggedCaption(g, "Label177", 177, shown), m_wireGaugeMark, m_largestWire, m_largestWireUnit}};
     for (int row = 0; row < 3; ++row)
         for (int column = 0; column < 4; ++column)
-            if (const char* name = resultRows[row][column])
-                results->addWidget(g->findChild<QWidget*>(QLatin1String(name)), row, column);
+            if (QWidget* w = resultRows[row][std::size_t(column)])
+                results->addWidget(w, row, column);
     const int beside = grid->columnCount();
     grid->addLayout(results, 0, beside, 3, 1);
     grid->setColumnStretch(beside + 1, 1);
@@ -128,21 +131,18 @@ void AirCoilPage::createInductanceGroup() {
     m_turns = EntryField(g, "Edit8", kFieldWidth);
     m_coilDiameter = EntryField(g, "Edit9", kFieldWidth);
     m_coilLength = EntryField(g, "Edit10", kFieldWidth);
-    for (auto [name, tag] : {std::pair{"Label58", 58}, {"Label60", 60}, {"Label61", 61}})
-        TaggedCaption(g, name, tag, shown);
-    FixedCaption(g, "Label59", QStringLiteral("D"));
-    FixedCaption(g, "Label162", QStringLiteral("=>"));
     m_coilDiameterUnit = unitCaption(g, "Label63", " mm", " mm");
     m_coilLengthUnit = unitCaption(g, "Label64", " mm", " mm");
-    ResultField(g, "Label57", QStringLiteral("-000.000"), kResultLook);
+    m_coilInductance = ResultField(g, "Label57", QStringLiteral("-000.000"), kResultLook);
     // Shows the inductance unit from the first result on.
-    unitCaption(g, "Label62", " µH", " mH");
+    m_coilInductanceUnit = unitCaption(g, "Label62", " µH", " mH");
 
-    QGridLayout* grid = layOutColumns(g, {{"Label58", {"Edit8"}},
-                                          {"Label59", {"Edit9", "Label63"}},
-                                          {"Label60", {"Edit10", "Label64"}},
-                                          {nullptr, {"Label162"}},
-                                          {"Label61", {"Label57", "Label62"}}});
+    QGridLayout* grid =
+        layOutColumns(g, {{TaggedCaption(g, "Label58", 58, shown), {m_turns}},
+                          {fixed(g, "Label59", "D"), {m_coilDiameter, m_coilDiameterUnit}},
+                          {TaggedCaption(g, "Label60", 60, shown), {m_coilLength, m_coilLengthUnit}},
+                          {nullptr, {fixed(g, "Label162", "=>")}},
+                          {TaggedCaption(g, "Label61", 61, shown), {m_coilInductance, m_coilInductanceUnit}}});
     grid->setColumnStretch(grid->columnCount(), 1);
 }
 
@@ -163,20 +163,16 @@ void AirCoilPage::createStraightGroup() {
     m_withoutSkin->setChecked(true);
     m_withSkin = make<QRadioButton>(g, "RadioButton2", 222);
     m_withSkin->setText(TableText(222, shown));
-    for (auto [name, tag] : {std::pair{"Label174", 174}, {"Label175", 175}})
-        TaggedCaption(g, name, tag, shown);
-    FixedCaption(g, "Label173", QStringLiteral("D"));
-    FixedCaption(g, "Label176", QStringLiteral("=>"));
     m_conductorGaugeMark = GaugeMark(g, "Label246");
     m_conductorWireUnit = unitCaption(g, "Label169", " mm", " AWG");
     m_conductorLengthUnit = unitCaption(g, "Label172", " mm", " mm");
-    ResultField(g, "Label170", QStringLiteral("00000.0"), kResultLook);
-    FixedCaption(g, "Label171", QStringLiteral(" nH"));
+    m_conductorInductance = ResultField(g, "Label170", QStringLiteral("00000.0"), kResultLook);
 
-    QGridLayout* grid = layOutColumns(g, {{"Label173", {"Label246", "ComboBox21", "Label169"}},
-                                          {"Label174", {"Edit23", "Label172"}},
-                                          {nullptr, {"Label176"}},
-                                          {"Label175", {"Label170", "Label171"}}});
+    QGridLayout* grid = layOutColumns(
+        g, {{fixed(g, "Label173", "D"), {m_conductorGaugeMark, m_wire, m_conductorWireUnit}},
+            {TaggedCaption(g, "Label174", 174, shown), {m_wireLength, m_conductorLengthUnit}},
+            {nullptr, {fixed(g, "Label176", "=>")}},
+            {TaggedCaption(g, "Label175", 175, shown), {m_conductorInductance, fixed(g, "Label171", " nH")}}});
     // The two options stand at the right, one above the other.
     const int options = grid->columnCount() + 1;
     grid->setColumnStretch(options - 1, 1);
@@ -206,28 +202,48 @@ void AirCoilPage::connectInputs() {
 }
 
 void AirCoilPage::recomputeCoilTurns() {
+    static constexpr Binding<CoilTurnsShown, AirCoilPage> kShown[] = {
+        {&CoilTurnsShown::wireLengthUnit, &AirCoilPage::m_neededWireLengthUnit},
+        {&CoilTurnsShown::wireDiameterUnit, &AirCoilPage::m_largestWireUnit},
+        {&CoilTurnsShown::turns, &AirCoilPage::m_neededTurns},
+        {&CoilTurnsShown::wireLength, &AirCoilPage::m_neededWireLength},
+        {&CoilTurnsShown::wireDiameter, &AirCoilPage::m_largestWire},
+    };
     const CoilTurnsInputs in{fieldText(m_wanted), m_wantedUnit->currentIndex(), fieldText(m_turnsDiameter),
                              fieldText(m_turnsLength)};
-    apply(RecomputeCoilTurns(in, environment()));
+    const CoilTurnsOutcome outcome = RecomputeCoilTurns(in, engineSettings());
+    ShowTexts(outcome.shown, *this, kShown);
+    reportFailure(outcome.error);
 }
 
 void AirCoilPage::recomputeCoilInductance() {
+    static constexpr Binding<CoilInductanceShown, AirCoilPage> kShown[] = {
+        {&CoilInductanceShown::inductanceUnit, &AirCoilPage::m_coilInductanceUnit},
+        {&CoilInductanceShown::inductance, &AirCoilPage::m_coilInductance},
+    };
     const CoilInductanceInputs in{fieldText(m_turns), fieldText(m_coilDiameter), fieldText(m_coilLength)};
-    apply(RecomputeCoilInductance(in, environment()));
+    const CoilInductanceOutcome outcome = RecomputeCoilInductance(in, engineSettings());
+    ShowTexts(outcome.shown, *this, kShown);
+    reportFailure(outcome.error);
 }
 
 void AirCoilPage::recomputeStraightConductor() {
+    static constexpr Binding<StraightConductorShown, AirCoilPage> kShown[] = {
+        {&StraightConductorShown::inductance, &AirCoilPage::m_conductorInductance},
+    };
     const StraightConductorInputs in{m_wire->currentText().toStdString(), m_wire->currentIndex(),
                                      fieldText(m_wireLength), m_withSkin->isChecked()};
-    apply(RecomputeStraightConductor(in, environment()));
+    const StraightConductorOutcome outcome = RecomputeStraightConductor(in, engineSettings());
+    ShowTexts(outcome.shown, *this, kShown);
+    reportFailure(outcome.error);
 }
 
 void AirCoilPage::applyCylinderUnits() {
     const bool us = usUnits();
     m_turnsDiameterUnit->setText(us ? QStringLiteral(" in") : QStringLiteral(" mm"));
     m_turnsLengthUnit->setText(us ? QStringLiteral(" in") : QStringLiteral(" mm"));
-    m_wireLengthUnit->setText(us ? QStringLiteral(" ft") : QStringLiteral(" cm"));
-    m_wireUnit->setText(us ? QStringLiteral(" AWG") : QStringLiteral(" cm"));
+    m_neededWireLengthUnit->setText(us ? QStringLiteral(" ft") : QStringLiteral(" cm"));
+    m_largestWireUnit->setText(us ? QStringLiteral(" AWG") : QStringLiteral(" cm"));
     m_wireGaugeMark->setVisible(us);
     recomputeCoilTurns();
 

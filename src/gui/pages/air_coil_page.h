@@ -41,8 +41,11 @@ private:
     QLineEdit* m_turnsLength = nullptr;    // Edit16
     QLabel* m_turnsDiameterUnit = nullptr; // Label109
     QLabel* m_turnsLengthUnit = nullptr;   // Label110
-    QLabel* m_wireLengthUnit = nullptr;    // Label55
-    QLabel* m_wireUnit = nullptr;          // Label179
+    QLabel* m_neededTurns = nullptr;       // Label104
+    QLabel* m_neededWireLength = nullptr;  // Label52
+    QLabel* m_neededWireLengthUnit = nullptr; // Label55
+    QLabel* m_largestWire = nullptr;       // Label178: mm, or the gauge
+    QLabel* m_largestWireUnit = nullptr;   // Label179
     QLabel* m_wireGaugeMark = nullptr;     // Label241
     // GroupBox3: inductance of a number of turns.
     QGroupBox* m_inductanceGroup = nullptr;
@@ -51,6 +54,8 @@ private:
     QLineEdit* m_coilLength = nullptr;     // Edit10
     QLabel* m_coilDiameterUnit = nullptr;  // Label63
     QLabel* m_coilLengthUnit = nullptr;    // Label64
+    QLabel* m_coilInductance = nullptr;    // Label57
+    QLabel* m_coilInductanceUnit = nullptr; // Label62
     // GroupBox7: straight conductor.
     QGroupBox* m_straightGroup = nullptr;
     QComboBox* m_wire = nullptr;           // ComboBox21: typed mm, or the gauge list
@@ -60,6 +65,7 @@ private:
     QLabel* m_conductorWireUnit = nullptr; // Label169
     QLabel* m_conductorLengthUnit = nullptr; // Label172
     QLabel* m_conductorGaugeMark = nullptr;  // Label246
+    QLabel* m_conductorInductance = nullptr; // Label170
 };
 
 } // namespace torvex::gui

@@ -14,6 +14,7 @@
 #include "widgets/builders.h"
 #include "widgets/colours.h"
 #include "widgets/decimal_key_filter.h"
+#include "widgets/hints.h"
 #include "widgets/result_label.h"
 
 namespace torvex::gui {
@@ -68,11 +69,12 @@ CataloguePage::CataloguePage(PageContext& context, const CatalogueNames& names, 
 
     auto* coreData = new QGridLayout;
     coreData->setHorizontalSpacing(4);
+    QLabel** dimensions[] = {&m_outerDiameter, &m_innerDiameter, &m_height};
     for (std::size_t i = 0; i < 3; ++i)
-        m_dimensionUnits[i] = addValueRow(coreData, int(i), 0, names.dimensions[i], kWidestDimension);
+        m_dimensionUnits[i] = addValueRow(coreData, int(i), 0, names.dimensions[i], kWidestDimension, *dimensions[i]);
     coreData->setColumnMinimumWidth(3, 12);
-    addValueRow(coreData, 0, 4, names.al, kWidestAl);
-    addValueRow(coreData, 1, 4, names.mu, kWidestMu);
+    addValueRow(coreData, 0, 4, names.al, kWidestAl, m_al);
+    addValueRow(coreData, 1, 4, names.mu, kWidestMu, m_permeability);
     coreData->setColumnStretch(7, 1);
 
     auto* coreColumn = new QVBoxLayout;
@@ -104,10 +106,12 @@ CataloguePage::CataloguePage(PageContext& context, const CatalogueNames& names, 
     xlCaptions->addStretch(1);
     xlCaptions->addWidget(caption(names.xlCaption));
     winding->addLayout(xlCaptions, 2, 0);
-    winding->addWidget(valueField(names.xl, kWidestNumber), 2, 1);
+    m_reactance = valueField(names.xl, kWidestNumber);
+    winding->addWidget(m_reactance, 2, 1);
     auto* xlUnit = new QHBoxLayout;
     xlUnit->setSpacing(1);
-    xlUnit->addWidget(caption({names.xlPrefix}));
+    m_reactancePrefix = caption({names.xlPrefix});
+    xlUnit->addWidget(m_reactancePrefix);
     xlUnit->addWidget(fixed(this, names.xlOhm, "Ω"));
     xlUnit->addStretch(1);
     winding->addLayout(xlUnit, 2, 2);
@@ -115,34 +119,41 @@ CataloguePage::CataloguePage(PageContext& context, const CatalogueNames& names, 
     winding->setColumnMinimumWidth(3, 16);
     winding->setColumnStretch(3, 1);
     winding->addWidget(caption(names.turns.caption), 0, 4);
-    winding->addWidget(valueField(names.turns.value, kWidestNumber), 0, 6);
+    m_turns = valueField(names.turns.value, kWidestNumber);
+    winding->addWidget(m_turns, 0, 6);
     winding->addWidget(caption(names.wireLength.caption), 1, 4);
-    winding->addWidget(valueField(names.wireLength.value, kWidestNumber), 1, 6);
+    m_wireLength = valueField(names.wireLength.value, kWidestNumber);
+    winding->addWidget(m_wireLength, 1, 6);
     m_wireLengthUnit = unitCaption(names.wireLength.unit);
     winding->addWidget(m_wireLengthUnit, 1, 7);
     winding->addWidget(caption(names.wireDiameter.caption), 2, 4);
     m_wireHash = GaugeMark(this, names.wireHash);
     winding->addWidget(m_wireHash, 2, 5);
-    winding->addWidget(valueField(names.wireDiameter.value, kWidestNumber), 2, 6);
+    m_wireDiameter = valueField(names.wireDiameter.value, kWidestNumber);
+    winding->addWidget(m_wireDiameter, 2, 6);
     m_wireDiameterUnit = unitCaption(names.wireDiameter.unit);
     winding->addWidget(m_wireDiameterUnit, 2, 7);
 
     // The second calculation: inductance and XL of a typed number of turns.
     QGroupBox* group = TaggedGroup(this, names.group.name, names.group.tag, shown);
-    m_turns = TurnsField(group, names.turnsField, FieldWidth::Pixels(kEntryWidth));
+    m_typedTurns = TurnsField(group, names.turnsField, FieldWidth::Pixels(kEntryWidth));
+    m_inductanceOfTurns = ResultField(group, names.l2, kWidestNumber, valueLook(Qt::AlignRight | Qt::AlignVCenter));
+    // Before the first recompute the unit reads "µH"; the recompute writes the prefix it needs.
+    m_inductanceOfTurnsUnit = ReserveWidth(fixed(group, names.l2Unit, "µH"), QStringLiteral("MH "));
+    m_reactanceOfTurns = ResultField(group, names.xl2, kWidestNumber, valueLook(Qt::AlignRight | Qt::AlignVCenter));
+    m_reactanceOfTurnsPrefix = fixed(group, names.xl2Prefix, "");
     auto* second = new QHBoxLayout(group);
     second->setContentsMargins(8, 4, 8, 6);
     second->setSpacing(4);
     second->addWidget(makeCaption(group, names.turnsCaption, shown));
-    second->addWidget(m_turns);
+    second->addWidget(m_typedTurns);
     second->addSpacing(12);
-    second->addWidget(ResultField(group, names.l2, kWidestNumber, valueLook(Qt::AlignRight | Qt::AlignVCenter)));
-    // Before the first recompute the unit reads "µH"; the recompute writes the prefix it needs.
-    second->addWidget(ReserveWidth(fixed(group, names.l2Unit, "µH"), QStringLiteral("MH ")));
+    second->addWidget(m_inductanceOfTurns);
+    second->addWidget(m_inductanceOfTurnsUnit);
     second->addSpacing(16);
     second->addWidget(makeCaption(group, names.xl2Caption, shown));
-    second->addWidget(ResultField(group, names.xl2, kWidestNumber, valueLook(Qt::AlignRight | Qt::AlignVCenter)));
-    second->addWidget(fixed(group, names.xl2Prefix, ""));
+    second->addWidget(m_reactanceOfTurns);
+    second->addWidget(m_reactanceOfTurnsPrefix);
     second->addWidget(fixed(group, names.xl2Ohm, "Ω"));
     second->addStretch(1);
 
@@ -163,7 +174,7 @@ CataloguePage::CataloguePage(PageContext& context, const CatalogueNames& names, 
 
     setUnitLabels(false); // metric until the start-up's unit command
 
-    for (QLineEdit* field : {m_inductance, m_frequency, m_turns}) {
+    for (QLineEdit* field : {m_inductance, m_frequency, m_typedTurns}) {
         m_context.keyFilter().attach(field);
         connect(field, &QLineEdit::textChanged, this, [this] { recompute(); });
     }
@@ -188,9 +199,10 @@ QLabel* CataloguePage::unitCaption(const Caption& unit) {
 
 // caption | value | unit, in three columns of a grid row.
 QLabel* CataloguePage::addValueRow(QGridLayout* grid, int row, int column, const ValueRow& names,
-                                   const QString& widest) {
+                                   const QString& widest, QLabel*& value) {
     grid->addWidget(caption(names.caption), row, column);
-    grid->addWidget(valueField(names.value, widest), row, column + 1);
+    value = valueField(names.value, widest);
+    grid->addWidget(value, row, column + 1);
     if (!names.unit.name)
         return nullptr;
     QLabel* unit = unitCaption(names.unit);
@@ -198,14 +210,22 @@ QLabel* CataloguePage::addValueRow(QGridLayout* grid, int row, int column, const
     return unit;
 }
 
-CatalogueSelection CataloguePage::selection() const {
-    return {m_sizeList->currentIndex(), m_materialList->currentIndex()};
+CataloguePageInputs CataloguePage::inputs() const {
+    return {{m_sizeList->currentIndex(), m_materialList->currentIndex()},
+            {m_inductance->text().toStdString(), m_inductanceUnit->currentIndex(), m_frequency->text().toStdString(),
+             m_frequencyUnit->currentIndex(), m_typedTurns->text().toStdString()}};
 }
 
-WindingFields CataloguePage::fields() const {
-    return {m_inductance->text().toStdString(), m_inductanceUnit->currentIndex(), m_frequency->text().toStdString(),
-            m_frequencyUnit->currentIndex(), m_turns->text().toStdString()};
+void CataloguePage::showMade(std::optional<bool> made) {
+    if (!made)
+        return;
+    if (m_notAvailable) {
+        m_notAvailable->setVisible(!*made);
+        setShowHint(m_notAvailable, !*made);
+    }
+    m_inductance->setEnabled(*made);
 }
+
 
 void CataloguePage::setUnitLabels(bool us) {
     for (QLabel* unit : m_dimensionUnits)
@@ -214,6 +234,8 @@ void CataloguePage::setUnitLabels(bool us) {
     m_wireDiameterUnit->setText(us ? QStringLiteral(" AWG") : QStringLiteral(" mm"));
     m_wireHash->setVisible(us);
 }
+
+void CataloguePage::focusSizeList() { m_sizeList->setFocus(); }
 
 void CataloguePage::applyUnits() {
     setUnitLabels(usUnits());

@@ -2,8 +2,9 @@
 
 #include <QStringList>
 #include <array>
+#include <optional>
 
-#include "calc/catalogue_pages.h"
+#include "calc/catalogue_page.h"
 #include "pages/page.h"
 
 class QComboBox;
@@ -85,7 +86,8 @@ struct CatalogueNames {
 // catalogue, the core's data, the winding for a wanted inductance and
 // frequency, and the inductance of a typed number of turns. The lists start
 // at their start selections without a recompute; every input is bound to
-// recompute().
+// recompute(). Each page shows its result through its own binding table
+// over the labels below.
 class CataloguePage : public Page {
     Q_OBJECT
 public:
@@ -95,13 +97,18 @@ public:
     // The unit captions of the measurement system shown now and the "# "
     // before the gauge; then the page is recomputed in that system.
     void applyUnits();
+    // The size list takes the keyboard focus: where a user starts.
+    void focusSizeList();
 
 protected:
     CataloguePage(PageContext& context, const CatalogueNames& names, const QStringList& sizes,
                   const QStringList& materials, QWidget* parent);
 
-    CatalogueSelection selection() const;
-    WindingFields fields() const;
+    CataloguePageInputs inputs() const;
+    // Whether the size is made in the material: a page with a not-available
+    // message shows it (with its tooltip) when not; the inductance field
+    // takes input only when it is. Unset: left as it is.
+    void showMade(std::optional<bool> made);
 
     // For what only a page shows: a caption in the page's language, a white
     // value field in the catalogue pages' look.
@@ -113,9 +120,30 @@ protected:
     QHBoxLayout* selectionRow() const { return m_selectionRow; }
     QVBoxLayout* coreExtras() const { return m_coreExtras; }
 
+    // The core's data and the winding results, shown by the recompute.
+    QLabel* m_outerDiameter = nullptr;
+    QLabel* m_innerDiameter = nullptr;
+    QLabel* m_height = nullptr;
+    QLabel* m_al = nullptr;
+    QLabel* m_permeability = nullptr;
+    QLabel* m_turns = nullptr;
+    QLabel* m_wireDiameter = nullptr;
+    QLabel* m_wireLength = nullptr;
+    QLabel* m_wireLengthUnit = nullptr; // a unit caption the recompute rewrites in US units
+    QLabel* m_reactance = nullptr;
+    QLabel* m_reactancePrefix = nullptr;
+    QLabel* m_inductanceOfTurns = nullptr;
+    QLabel* m_inductanceOfTurnsUnit = nullptr;
+    QLabel* m_reactanceOfTurns = nullptr;
+    QLabel* m_reactanceOfTurnsPrefix = nullptr;
+    QLabel* m_notAvailable = nullptr; // set by a page that has the message
+
 private:
     QLabel* unitCaption(const Caption& caption);
-    QLabel* addValueRow(QGridLayout* grid, int row, int column, const ValueRow& names, const QString& widest);
+    // caption | value | unit; the value field goes to `value`, the unit
+    // caption (if the row has one) is returned.
+    QLabel* addValueRow(QGridLayout* grid, int row, int column, const ValueRow& names, const QString& widest,
+                        QLabel*& value);
     void setUnitLabels(bool usUnits);
 
     QComboBox* m_sizeList = nullptr;
@@ -124,9 +152,8 @@ private:
     QComboBox* m_inductanceUnit = nullptr;
     QLineEdit* m_frequency = nullptr;
     QComboBox* m_frequencyUnit = nullptr;
-    QLineEdit* m_turns = nullptr;
+    QLineEdit* m_typedTurns = nullptr;
     std::array<QLabel*, 3> m_dimensionUnits{};
-    QLabel* m_wireLengthUnit = nullptr;
     QLabel* m_wireDiameterUnit = nullptr;
     QLabel* m_wireHash = nullptr;
     QHBoxLayout* m_selectionRow = nullptr;

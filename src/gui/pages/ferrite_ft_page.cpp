@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "calc/ferrite_ft_page.h"
 #include "catalogue/ferrite_ft.h"
+#include "widgets/binding.h"
 #include "widgets/builders.h"
 #include "widgets/result_label.h"
 
@@ -55,11 +57,7 @@ struct RangeColumn {
     const char* value;
     Caption caption;
     std::string_view FtMaterial::*range;
-};
-constexpr RangeColumn kRanges[] = {
-    {"Label111", {"Label115", 115}, &FtMaterial::resonant},
-    {"Label112", {"Label116", 116}, &FtMaterial::wideBand},
-    {"Label113", {"Label117", 117}, &FtMaterial::choke},
+    QLabel* FerriteFtPage::*field;
 };
 
 // The widest text of a column of the material table, so that each field is
@@ -86,19 +84,51 @@ FerriteFtPage::FerriteFtPage(PageContext& context, QWidget* parent)
     QLabel* title = caption({"Label114", 114});
     title->setAlignment(Qt::AlignCenter);
     ranges->addWidget(title, 0, 0, 1, 3);
+    const RangeColumn columns[] = {
+        {"Label111", {"Label115", 115}, &FtMaterial::resonant, &FerriteFtPage::m_resonantRange},
+        {"Label112", {"Label116", 116}, &FtMaterial::wideBand, &FerriteFtPage::m_wideBandRange},
+        {"Label113", {"Label117", 117}, &FtMaterial::choke, &FerriteFtPage::m_chokeRange},
+    };
     for (int i = 0; i < 3; ++i) {
-        const QString widest = WidestRange(kRanges[i].range, fontMetrics());
-        ranges->addWidget(valueField(kRanges[i].value, widest, Qt::AlignCenter), 1, i);
-        QLabel* rangeCaption = caption(kRanges[i].caption);
+        const RangeColumn& column = columns[i];
+        this->*column.field = valueField(column.value, WidestRange(column.range, fontMetrics()), Qt::AlignCenter);
+        ranges->addWidget(this->*column.field, 1, i);
+        QLabel* rangeCaption = caption(column.caption);
         rangeCaption->setAlignment(Qt::AlignCenter);
         ranges->addWidget(rangeCaption, 2, i);
     }
     // One line under the ranges: the material's data stay readable above it.
-    ranges->addWidget(NotAvailableMessage(this, "Label122", 122, language(), false), 3, 0, 1, 3);
+    m_notAvailable = NotAvailableMessage(this, "Label122", 122, language(), false);
+    ranges->addWidget(m_notAvailable, 3, 0, 1, 3);
     coreExtras()->addLayout(ranges);
     coreExtras()->addStretch(1);
 }
 
-void FerriteFtPage::recompute() { apply(RecomputeFerriteFt(selection(), fields(), environment())); }
+void FerriteFtPage::recompute() {
+    static constexpr Binding<FerriteFtShown, FerriteFtPage> kShown[] = {
+        {&FerriteFtShown::resonantRange, &FerriteFtPage::m_resonantRange},
+        {&FerriteFtShown::wideBandRange, &FerriteFtPage::m_wideBandRange},
+        {&FerriteFtShown::chokeRange, &FerriteFtPage::m_chokeRange},
+        {&FerriteFtShown::outerDiameter, &FerriteFtPage::m_outerDiameter},
+        {&FerriteFtShown::innerDiameter, &FerriteFtPage::m_innerDiameter},
+        {&FerriteFtShown::height, &FerriteFtPage::m_height},
+        {&FerriteFtShown::permeability, &FerriteFtPage::m_permeability},
+        {&FerriteFtShown::al, &FerriteFtPage::m_al},
+        {&WindingShown::turns, &FerriteFtPage::m_turns},
+        {&WindingShown::wireDiameter, &FerriteFtPage::m_wireDiameter},
+        {&WindingShown::wireLength, &FerriteFtPage::m_wireLength},
+        {&WindingShown::wireLengthUnit, &FerriteFtPage::m_wireLengthUnit},
+        {&WindingShown::reactance, &FerriteFtPage::m_reactance},
+        {&WindingShown::reactancePrefix, &FerriteFtPage::m_reactancePrefix},
+        {&WindingShown::inductanceOfTurns, &FerriteFtPage::m_inductanceOfTurns},
+        {&WindingShown::inductanceOfTurnsUnit, &FerriteFtPage::m_inductanceOfTurnsUnit},
+        {&WindingShown::reactanceOfTurns, &FerriteFtPage::m_reactanceOfTurns},
+        {&WindingShown::reactanceOfTurnsPrefix, &FerriteFtPage::m_reactanceOfTurnsPrefix},
+    };
+    const FerriteFtOutcome outcome = RecomputeFerriteFt(inputs(), engineSettings());
+    ShowTexts(outcome.shown, *this, kShown);
+    showMade(outcome.shown.made);
+    reportFailure(outcome.error);
+}
 
 } // namespace torvex::gui

@@ -10,6 +10,12 @@ class FerriteFtPage : public CataloguePage {
 public:
     explicit FerriteFtPage(PageContext& context, QWidget* parent = nullptr);
     void recompute() override;
+
+private:
+    // The material's frequency ranges: resonant circuits, wide band, chokes.
+    QLabel* m_resonantRange = nullptr;
+    QLabel* m_wideBandRange = nullptr;
+    QLabel* m_chokeRange = nullptr;
 };
 
 } // namespace torvex::gui

@@ -4,7 +4,9 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "calc/ferroxcube_page.h"
 #include "catalogue/ferroxcube.h"
+#include "widgets/binding.h"
 #include "widgets/builders.h"
 
 namespace torvex::gui {
@@ -49,9 +51,9 @@ constexpr CatalogueNames kNames{
 
 FerroxcubePage::FerroxcubePage(PageContext& context, QWidget* parent)
     : CataloguePage(context, kNames, RowNames(FerroxcubeSizeTable), RowNames(FerroxcubeMaterialTable), parent) {
-    QLabel* notAvailable = NotAvailableMessage(this, "Label207", 207, language(), true);
-    notAvailable->setFixedWidth(150);
-    selectionRow()->addWidget(notAvailable);
+    m_notAvailable = NotAvailableMessage(this, "Label207", 207, language(), true);
+    m_notAvailable->setFixedWidth(150);
+    selectionRow()->addWidget(m_notAvailable);
     selectionRow()->addStretch(1);
 
     // The material's colour code: a square of two halves.
@@ -59,11 +61,36 @@ FerroxcubePage::FerroxcubePage(PageContext& context, QWidget* parent)
     colour->setSpacing(0);
     colour->addWidget(caption({"Label188", 188}), 0, Qt::AlignHCenter);
     colour->addSpacing(2);
-    colour->addWidget(ColourPatch(this, "Label185", "Label186"), 0, Qt::AlignHCenter);
+    m_colourCode = ColourPatch(this, "Label185", "Label186");
+    colour->addWidget(m_colourCode.frame, 0, Qt::AlignHCenter);
     coreExtras()->addLayout(colour);
     coreExtras()->addStretch(1);
 }
 
-void FerroxcubePage::recompute() { apply(RecomputeFerroxcube(selection(), fields(), environment())); }
+void FerroxcubePage::recompute() {
+    static constexpr Binding<FerroxcubeShown, FerroxcubePage> kShown[] = {
+        {&FerroxcubeShown::outerDiameter, &FerroxcubePage::m_outerDiameter},
+        {&FerroxcubeShown::innerDiameter, &FerroxcubePage::m_innerDiameter},
+        {&FerroxcubeShown::height, &FerroxcubePage::m_height},
+        {&FerroxcubeShown::al, &FerroxcubePage::m_al},
+        {&WindingShown::turns, &FerroxcubePage::m_turns},
+        {&WindingShown::wireDiameter, &FerroxcubePage::m_wireDiameter},
+        {&WindingShown::wireLength, &FerroxcubePage::m_wireLength},
+        {&WindingShown::wireLengthUnit, &FerroxcubePage::m_wireLengthUnit},
+        {&WindingShown::reactance, &FerroxcubePage::m_reactance},
+        {&WindingShown::reactancePrefix, &FerroxcubePage::m_reactancePrefix},
+        {&WindingShown::inductanceOfTurns, &FerroxcubePage::m_inductanceOfTurns},
+        {&WindingShown::inductanceOfTurnsUnit, &FerroxcubePage::m_inductanceOfTurnsUnit},
+        {&WindingShown::reactanceOfTurns, &FerroxcubePage::m_reactanceOfTurns},
+        {&WindingShown::reactanceOfTurnsPrefix, &FerroxcubePage::m_reactanceOfTurnsPrefix},
+        {&FerroxcubeShown::permeability, &FerroxcubePage::m_permeability},
+    };
+    const FerroxcubeOutcome outcome = RecomputeFerroxcube(inputs(), engineSettings());
+    ShowTexts(outcome.shown, *this, kShown);
+    showMade(outcome.shown.made);
+    if (outcome.shown.colourCode)
+        m_colourCode.show(*outcome.shown.colourCode);
+    reportFailure(outcome.error);
+}
 
 } // namespace torvex::gui

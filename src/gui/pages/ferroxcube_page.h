@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/catalogue_page.h"
+#include "widgets/builders.h"
 
 namespace torvex::gui {
 
@@ -10,6 +11,9 @@ class FerroxcubePage : public CataloguePage {
 public:
     explicit FerroxcubePage(PageContext& context, QWidget* parent = nullptr);
     void recompute() override;
+
+private:
+    ColourCodeLabels m_colourCode;
 };
 
 } // namespace torvex::gui

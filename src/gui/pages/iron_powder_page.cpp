@@ -5,7 +5,9 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "calc/iron_powder_page.h"
 #include "catalogue/iron_powder.h"
+#include "widgets/binding.h"
 #include "widgets/builders.h"
 #include "widgets/result_label.h"
 
@@ -53,9 +55,9 @@ constexpr CatalogueNames kNames{
 IronPowderPage::IronPowderPage(PageContext& context, QWidget* parent)
     : CataloguePage(context, kNames, RowNames(IronSizeTable), RowNames(IronMixTable), parent) {
     // Beside the lists, so the user sees at once that the pair is not made.
-    QLabel* notAvailable = NotAvailableMessage(this, "Label33", 33, language(), true);
-    notAvailable->setFixedWidth(150);
-    selectionRow()->addWidget(notAvailable);
+    m_notAvailable = NotAvailableMessage(this, "Label33", 33, language(), true);
+    m_notAvailable->setFixedWidth(150);
+    selectionRow()->addWidget(m_notAvailable);
     selectionRow()->addStretch(1);
 
     // The mix: its colour code as painted on the core (upper over lower
@@ -63,14 +65,41 @@ IronPowderPage::IronPowderPage(PageContext& context, QWidget* parent)
     auto* mix = new QGridLayout;
     mix->setHorizontalSpacing(6);
     mix->addWidget(caption({"Label165", 165}), 0, 0);
-    mix->addWidget(ColourPatch(this, "Label27", "Label32"), 1, 0, Qt::AlignHCenter | Qt::AlignTop);
+    m_colourCode = ColourPatch(this, "Label27", "Label32");
+    mix->addWidget(m_colourCode.frame, 1, 0, Qt::AlignHCenter | Qt::AlignTop);
     mix->addWidget(caption({"Label5", 5}), 0, 1, 1, 2);
-    mix->addWidget(valueField("Label6", QStringLiteral("0,05...0,5"), Qt::AlignCenter), 1, 1, Qt::AlignTop);
+    m_frequencyRange = valueField("Label6", QStringLiteral("0,05...0,5"), Qt::AlignCenter);
+    mix->addWidget(m_frequencyRange, 1, 1, Qt::AlignTop);
     mix->addWidget(caption({"Label7", 0, "MHz"}), 1, 2, Qt::AlignTop);
     coreExtras()->addLayout(mix);
     coreExtras()->addStretch(1);
 }
 
-void IronPowderPage::recompute() { apply(RecomputeIronPowder(selection(), fields(), environment())); }
+void IronPowderPage::recompute() {
+    static constexpr Binding<IronPowderShown, IronPowderPage> kShown[] = {
+        {&IronPowderShown::outerDiameter, &IronPowderPage::m_outerDiameter},
+        {&IronPowderShown::innerDiameter, &IronPowderPage::m_innerDiameter},
+        {&IronPowderShown::height, &IronPowderPage::m_height},
+        {&IronPowderShown::al, &IronPowderPage::m_al},
+        {&WindingShown::turns, &IronPowderPage::m_turns},
+        {&WindingShown::wireDiameter, &IronPowderPage::m_wireDiameter},
+        {&WindingShown::wireLength, &IronPowderPage::m_wireLength},
+        {&WindingShown::wireLengthUnit, &IronPowderPage::m_wireLengthUnit},
+        {&WindingShown::reactance, &IronPowderPage::m_reactance},
+        {&WindingShown::reactancePrefix, &IronPowderPage::m_reactancePrefix},
+        {&WindingShown::inductanceOfTurns, &IronPowderPage::m_inductanceOfTurns},
+        {&WindingShown::inductanceOfTurnsUnit, &IronPowderPage::m_inductanceOfTurnsUnit},
+        {&WindingShown::reactanceOfTurns, &IronPowderPage::m_reactanceOfTurns},
+        {&WindingShown::reactanceOfTurnsPrefix, &IronPowderPage::m_reactanceOfTurnsPrefix},
+        {&IronPowderShown::frequencyRange, &IronPowderPage::m_frequencyRange},
+        {&IronPowderShown::permeability, &IronPowderPage::m_permeability},
+    };
+    const IronPowderOutcome outcome = RecomputeIronPowder(inputs(), engineSettings());
+    ShowTexts(outcome.shown, *this, kShown);
+    showMade(outcome.shown.made);
+    if (outcome.shown.colourCode)
+        m_colourCode.show(*outcome.shown.colourCode);
+    reportFailure(outcome.error);
+}
 
 } // namespace torvex::gui

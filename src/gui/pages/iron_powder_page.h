@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/catalogue_page.h"
+#include "widgets/builders.h"
 
 namespace torvex::gui {
 
@@ -10,6 +11,10 @@ class IronPowderPage : public CataloguePage {
 public:
     explicit IronPowderPage(PageContext& context, QWidget* parent = nullptr);
     void recompute() override;
+
+private:
+    ColourCodeLabels m_colourCode;
+    QLabel* m_frequencyRange = nullptr;
 };
 
 } // namespace torvex::gui

@@ -1,6 +1,7 @@
 #include "pages/page.h"
 
 #include "platform/display_settings.h"
+#include "widgets/binding.h"
 
 namespace torvex::gui {
 
@@ -11,13 +12,9 @@ Page::Page(PageContext& context, const char* objectName, int tag, int helpContex
     setProperty("helpContext", helpContext);
 }
 
-void Page::apply(const torvex::Outcome& outcome) {
-    if (!m_writer)
-        m_writer = std::make_unique<OutputWriter>(this, &m_context.errors());
-    m_writer->apply(outcome);
-}
+void Page::reportFailure(const std::optional<CalcError>& error) { ReportFailure(error, m_context.errors()); }
 
-torvex::Environment Page::environment() const { return m_context.settings().environment(); }
+torvex::Settings Page::engineSettings() const { return m_context.settings().engineSettings(); }
 
 Language Page::language() const { return m_context.settings().language(); }
 

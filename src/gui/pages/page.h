@@ -1,17 +1,17 @@
 #pragma once
 
 #include <QWidget>
-#include <memory>
+#include <optional>
 
-#include "calc/writes.h"
+#include "format/calc_error.h"
 #include "pages/page_context.h"
-#include "widgets/output_writer.h"
+#include "settings.h"
 
 namespace torvex::gui {
 
 // A page of the main window's page control. It builds its controls, binds
-// each input's change to its recompute, and writes a recompute's outcome
-// through an OutputWriter (which also reports its error).
+// each input's change to its recompute, shows a recompute's result through
+// its binding table and reports the failure, if any, once.
 class Page : public QWidget {
     Q_OBJECT
 public:
@@ -19,14 +19,11 @@ public:
     Page(PageContext& context, const char* objectName, int tag, int helpContext, QWidget* parent = nullptr);
 
 protected:
-    void apply(const torvex::Outcome& outcome);
-    torvex::Environment environment() const;
+    void reportFailure(const std::optional<CalcError>& error);
+    torvex::Settings engineSettings() const;
     Language language() const;
     bool usUnits() const;
     PageContext& m_context;
-
-private:
-    std::unique_ptr<OutputWriter> m_writer;
 };
 
 } // namespace torvex::gui

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "catalogue/siferrit.h"
+#include "widgets/binding.h"
 #include "widgets/builders.h"
 #include "widgets/colours.h"
 #include "widgets/result_label.h"
@@ -87,24 +88,57 @@ SiferritPage::SiferritPage(PageContext& context, QWidget* parent)
     QVBoxLayout* extras = coreExtras();
     extras->setSpacing(2);
     extras->addWidget(caption({"Label70", 70}));
-    QLabel* code = OrderingCodeField(this);
-    extras->addWidget(code);
+    m_orderingCode = OrderingCodeField(this);
+    extras->addWidget(m_orderingCode);
     extras->addSpacing(4);
     extras->addWidget(caption({"Label156", 156}));
-    QLabel* application = valueField("Label154", QStringLiteral("Broadband Transformer"), Qt::AlignCenter);
-    application->setFixedWidth(code->minimumWidth());
-    extras->addWidget(application);
-    QLabel* range = FixedCaption(this, "Label155");
-    setBackground(range, kRangeGrey);
-    setTextColour(range, Qt::white);
-    range->setFont(BoldFont(range->font(), range->font().pointSize()));
-    range->setAlignment(Qt::AlignCenter);
-    range->setFixedWidth(code->minimumWidth());
-    range->setMargin(1);
-    extras->addWidget(range);
+    m_application = valueField("Label154", QStringLiteral("Broadband Transformer"), Qt::AlignCenter);
+    m_application->setFixedWidth(m_orderingCode->minimumWidth());
+    extras->addWidget(m_application);
+    m_frequencyRange = FixedCaption(this, "Label155");
+    setBackground(m_frequencyRange, kRangeGrey);
+    setTextColour(m_frequencyRange, Qt::white);
+    m_frequencyRange->setFont(BoldFont(m_frequencyRange->font(), m_frequencyRange->font().pointSize()));
+    m_frequencyRange->setAlignment(Qt::AlignCenter);
+    m_frequencyRange->setFixedWidth(m_orderingCode->minimumWidth());
+    m_frequencyRange->setMargin(1);
+    extras->addWidget(m_frequencyRange);
     extras->addStretch(1);
 }
 
-void SiferritPage::recompute() { apply(RecomputeSiferrit(selection(), fields(), environment())); }
+void SiferritPage::recompute() {
+    static constexpr Binding<SiferritShown, SiferritPage> kShown[] = {
+        {&SiferritShown::outerDiameter, &SiferritPage::m_outerDiameter},
+        {&SiferritShown::innerDiameter, &SiferritPage::m_innerDiameter},
+        {&SiferritShown::height, &SiferritPage::m_height},
+        {&SiferritShown::permeability, &SiferritPage::m_permeability},
+        {&SiferritShown::al, &SiferritPage::m_al},
+        {&SiferritShown::application, &SiferritPage::m_application},
+        {&SiferritShown::frequencyRange, &SiferritPage::m_frequencyRange},
+        {&WindingShown::turns, &SiferritPage::m_turns},
+        {&WindingShown::wireDiameter, &SiferritPage::m_wireDiameter},
+        {&WindingShown::wireLength, &SiferritPage::m_wireLength},
+        {&WindingShown::wireLengthUnit, &SiferritPage::m_wireLengthUnit},
+        {&WindingShown::reactance, &SiferritPage::m_reactance},
+        {&WindingShown::reactancePrefix, &SiferritPage::m_reactancePrefix},
+        {&WindingShown::inductanceOfTurns, &SiferritPage::m_inductanceOfTurns},
+        {&WindingShown::inductanceOfTurnsUnit, &SiferritPage::m_inductanceOfTurnsUnit},
+        {&WindingShown::reactanceOfTurns, &SiferritPage::m_reactanceOfTurns},
+        {&WindingShown::reactanceOfTurnsPrefix, &SiferritPage::m_reactanceOfTurnsPrefix},
+    };
+    const SiferritOutcome outcome = RecomputeSiferrit(inputs(), engineSettings());
+    ShowTexts(outcome.shown, *this, kShown);
+    if (outcome.shown.ordering)
+        showOrdering(*outcome.shown.ordering);
+    showMade(outcome.shown.made);
+    reportFailure(outcome.error);
+}
+
+void SiferritPage::showOrdering(const SiferritOrdering& ordering) {
+    QFont font = m_orderingCode->font();
+    font.setPointSize(ordering.made ? kCodePoints : kMessagePoints);
+    m_orderingCode->setFont(font);
+    m_orderingCode->setText(ordering.made ? Utf8(ordering.code) : TableText(67, language()));
+}
 
 } // namespace torvex::gui

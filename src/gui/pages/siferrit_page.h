@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/siferrit_page.h"
 #include "pages/catalogue_page.h"
 
 namespace torvex::gui {
@@ -10,6 +11,14 @@ class SiferritPage : public CataloguePage {
 public:
     explicit SiferritPage(PageContext& context, QWidget* parent = nullptr);
     void recompute() override;
+
+private:
+    // The ordering code, or in a smaller font why there is none.
+    void showOrdering(const SiferritOrdering& ordering);
+
+    QLabel* m_orderingCode = nullptr;
+    QLabel* m_application = nullptr;
+    QLabel* m_frequencyRange = nullptr;
 };
 
 } // namespace torvex::gui

@@ -9,9 +9,11 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <array>
 
 #include "calc/unknown_core.h"
 #include "tools/al_permeability_window.h"
+#include "widgets/binding.h"
 #include "widgets/builders.h"
 #include "widgets/decimal_key_filter.h"
 #include "widgets/result_label.h"
@@ -20,65 +22,32 @@ namespace torvex::gui {
 
 namespace {
 
-struct Caption {
-    const char* name;
-    int tag;
-};
-// Captions from the text table.
-constexpr Caption kCaptions[] = {
-    {"Label168", 168}, // AL value
-    {"Label48", 48},   // Da
-    {"Label47", 47},   // Di
-    {"Label51", 51},   // inductance
-    {"Label230", 230}, // working frequency
-    {"Label54", 54},   // turns
-    {"Label159", 159}, // max. D (wire)
-    {"Label158", 158}, // length (wire)
-};
+std::string fieldText(const QLineEdit* field) { return field->text().toStdString(); }
 
-struct Fixed {
-    const char* name;
-    const char* text;
-};
-// Captions and unit texts that are the same in both languages. The unit
-// labels Label166 and Label167 change with the measurement system; Label53
-// and the prefixes are rewritten by every recompute.
-constexpr Fixed kFixedTexts[] = {
-    {"Label44", "h"},      {"Label45", " mm"},    {"Label46", " mm"},  {"Label157", " mm"},
-    {"Label232", "=>"},    {"Label231", "XL ="},  {"Label234", "Ω"},
-    {"Label166", " mm"},   {"Label167", " cm"},   {"Label235", ""},    {"Label160", "N"},
-    {"Label161", "=>"},    {"Label53", "µH"},     {"Label237", "XL = "}, {"Label239", ""},
-    {"Label238", "Ω"},
-};
+QLabel* fixed(QWidget* parent, const char* name, const char* text) {
+    return FixedCaption(parent, name, QString::fromUtf8(text));
+}
 
-struct Result {
-    const char* name;
-    const char* widest; // sizes the field
-};
-constexpr Result kResults[] = {
-    {"Label49", "00000"},     // turns
-    {"Label31", "000.00"},    // largest wire: mm or gauge
-    {"Label43", "0000.000"},  // wire length
-    {"Label233", "-000.000"}, // XL
-    {"Label50", "-000.000"},  // inductance of the typed turns
-    {"Label236", "-000.000"}, // its XL
-};
+QLabel* result(QWidget* parent, const char* name, const char* widest) {
+    return ResultField(parent, name, QString::fromUtf8(widest), {.padding = 8});
+}
 
 // SI prefixes and the "µH" unit take the width of their widest text, so the
 // ohm signs do not move while the user types.
-constexpr Result kPrefixes[] = {{"Label235", "M"}, {"Label239", "M"}, {"Label53", "mH"}};
-
-std::string fieldText(const QLineEdit* field) { return field->text().toStdString(); }
+QLabel* prefix(QWidget* parent, const char* name, const char* text, const char* widest) {
+    return ReserveWidth(fixed(parent, name, text), QString::fromUtf8(widest));
+}
 
 } // namespace
 
 UnknownCorePage::UnknownCorePage(PageContext& context, QWidget* parent) : Page(context, "TabSheet4", 264, 45, parent) {
-    createControls();
+    createInputs();
+    createResults();
     layOut();
     connectInputs();
 }
 
-void UnknownCorePage::createControls() {
+void UnknownCorePage::createInputs() {
     const Language shown = language();
     const FieldWidth wide = FieldWidth::Digits(8);
     const FieldWidth narrow = FieldWidth::Digits(6);
@@ -100,38 +69,46 @@ void UnknownCorePage::createControls() {
 
     m_turnsGroup = TaggedGroup(this, "GroupBox2", 302, shown);
     m_turns = TurnsField(this, "Edit5", wide);
+}
 
-    for (const Caption& c : kCaptions)
-        TaggedCaption(this, c.name, c.tag, shown);
-    for (const Fixed& f : kFixedTexts)
-        FixedCaption(this, f.name, QString::fromUtf8(f.text));
-    for (const Result& r : kResults)
-        ResultField(this, r.name, QString::fromUtf8(r.widest), {.padding = 8});
-    for (const Result& p : kPrefixes)
-        ReserveWidth(findChild<QLabel*>(QLatin1String(p.name)), QString::fromUtf8(p.widest));
+// The results, and the unit captions that change with the measurement
+// system or are rewritten by every recompute.
+void UnknownCorePage::createResults() {
+    m_turnsResult = result(this, "Label49", "00000");
+    m_wireDiameter = result(this, "Label31", "000.00"); // mm or gauge
+    m_wireLength = result(this, "Label43", "0000.000");
+    m_reactance = result(this, "Label233", "-000.000");
+    m_inductanceOfTurns = result(this, "Label50", "-000.000");
+    m_reactanceOfTurns = result(this, "Label236", "-000.000");
+    m_wireDiameterUnit = fixed(this, "Label166", " mm");
+    m_wireLengthUnit = fixed(this, "Label167", " cm");
+    m_reactancePrefix = prefix(this, "Label235", "", "M");
+    m_inductanceOfTurnsUnit = prefix(this, "Label53", "µH", "mH");
+    m_reactanceOfTurnsPrefix = prefix(this, "Label239", "", "M");
     m_gaugeMark = GaugeMark(this, "Label245");
-    m_wireUnit = findChild<QLabel*>(QStringLiteral("Label166"));
-    m_lengthUnit = findChild<QLabel*>(QStringLiteral("Label167"));
 }
 
 void UnknownCorePage::layOut() {
-    auto w = [this](const char* name) { return findChild<QWidget*>(QLatin1String(name)); };
+    const Language shown = language();
+    auto caption = [&](const char* name, int tag) { return TaggedCaption(this, name, tag, shown); };
 
     // The core: AL with its unit, the three dimensions, and the two buttons
     // that take them over from the AL-and-µi window.
     auto* core = new QGridLayout;
     auto* alRow = new QHBoxLayout;
-    for (QWidget* widget : {w("Label168"), static_cast<QWidget*>(m_al), static_cast<QWidget*>(m_alUnit)})
+    for (QWidget* widget : std::initializer_list<QWidget*>{caption("Label168", 168), m_al, m_alUnit})
         alRow->addWidget(widget);
     alRow->addStretch();
     core->addLayout(alRow, 0, 0);
     core->addWidget(m_takeAl, 0, 1);
     auto* dimensions = new QHBoxLayout;
-    const char* const dimensionNames[3][3] = {
-        {"Label48", "Edit6", "Label45"}, {"Label47", "Edit7", "Label46"}, {"Label44", "Edit21", "Label157"}};
-    for (const auto& row : dimensionNames) {
-        for (const char* name : row)
-            dimensions->addWidget(w(name));
+    const std::array<QWidget*, 3> dimensionRows[] = {
+        {caption("Label48", 48), m_da, fixed(this, "Label45", " mm")},
+        {caption("Label47", 47), m_di, fixed(this, "Label46", " mm")},
+        {fixed(this, "Label44", "h"), m_h, fixed(this, "Label157", " mm")}};
+    for (const auto& row : dimensionRows) {
+        for (QWidget* widget : row)
+            dimensions->addWidget(widget);
         dimensions->addSpacing(8);
     }
     dimensions->addStretch();
@@ -140,45 +117,46 @@ void UnknownCorePage::layOut() {
 
     // Wanted inductance and frequency => turns, wire, length and XL.
     auto* inputs = new QGridLayout;
-    inputs->addWidget(w("Label51"), 0, 0);
+    inputs->addWidget(caption("Label51", 51), 0, 0);
     inputs->addWidget(m_inductance, 0, 1);
     inputs->addWidget(m_inductanceUnit, 0, 2);
-    inputs->addWidget(w("Label230"), 1, 0);
+    inputs->addWidget(caption("Label230", 230), 1, 0);
     inputs->addWidget(m_frequency, 1, 1);
     inputs->addWidget(m_frequencyUnit, 1, 2);
     inputs->setRowStretch(2, 1);
 
     auto* results = new QGridLayout;
     results->setHorizontalSpacing(4);
-    const char* const resultRows[4][5] = {
-        {"Label54", nullptr, "Label49", nullptr, nullptr},
-        {"Label159", "Label245", "Label31", "Label166", nullptr},
-        {"Label158", nullptr, "Label43", "Label167", nullptr},
-        {"Label231", nullptr, "Label233", "Label235", "Label234"},
+    const std::array<QWidget*, 5> resultRows[] = {
+        {caption("Label54", 54), nullptr, m_turnsResult, nullptr, nullptr},
+        {caption("Label159", 159), m_gaugeMark, m_wireDiameter, m_wireDiameterUnit, nullptr},
+        {caption("Label158", 158), nullptr, m_wireLength, m_wireLengthUnit, nullptr},
+        {fixed(this, "Label231", "XL ="), nullptr, m_reactance, m_reactancePrefix, fixed(this, "Label234", "Ω")},
     };
     for (int row = 0; row < 4; ++row)
         for (int column = 0; column < 5; ++column)
-            if (const char* name = resultRows[row][column])
-                results->addWidget(w(name), row, column, column == 1 ? Qt::AlignRight : Qt::Alignment());
+            if (QWidget* widget = resultRows[row][std::size_t(column)])
+                results->addWidget(widget, row, column, column == 1 ? Qt::AlignRight : Qt::Alignment());
     results->setColumnMinimumWidth(1, 12);
     results->setColumnStretch(5, 1);
 
     auto* calculation = new QHBoxLayout;
     calculation->addLayout(inputs);
     calculation->addSpacing(8);
-    calculation->addWidget(w("Label232"), 0, Qt::AlignTop);
+    calculation->addWidget(fixed(this, "Label232", "=>"), 0, Qt::AlignTop);
     calculation->addSpacing(8);
     calculation->addLayout(results, 1);
 
     // Inductance and XL of a typed number of turns.
     auto* second = new QHBoxLayout(m_turnsGroup);
-    const char* const secondRow[] = {"Label160", "Edit5",   "Label161", "Label50", "Label53",
-                                     "Label237", "Label236", "Label239", "Label238"};
-    for (const char* name : secondRow) {
-        second->addWidget(w(name));
-        if (qstrcmp(name, "Label53") == 0)
-            second->addSpacing(16);
-    }
+    for (QWidget* widget : std::initializer_list<QWidget*>{fixed(this, "Label160", "N"), m_turns,
+                                                           fixed(this, "Label161", "=>"), m_inductanceOfTurns,
+                                                           m_inductanceOfTurnsUnit})
+        second->addWidget(widget);
+    second->addSpacing(16);
+    for (QWidget* widget : std::initializer_list<QWidget*>{fixed(this, "Label237", "XL = "), m_reactanceOfTurns,
+                                                           m_reactanceOfTurnsPrefix, fixed(this, "Label238", "Ω")})
+        second->addWidget(widget);
     second->addStretch();
 
     auto* page = new QVBoxLayout(this);
@@ -202,18 +180,32 @@ void UnknownCorePage::connectInputs() {
 }
 
 void UnknownCorePage::recompute() {
+    static constexpr Binding<UnknownCoreShown, UnknownCorePage> kShown[] = {
+        {&WindingShown::turns, &UnknownCorePage::m_turnsResult},
+        {&WindingShown::wireDiameter, &UnknownCorePage::m_wireDiameter},
+        {&WindingShown::wireLength, &UnknownCorePage::m_wireLength},
+        {&WindingShown::wireLengthUnit, &UnknownCorePage::m_wireLengthUnit},
+        {&WindingShown::reactance, &UnknownCorePage::m_reactance},
+        {&WindingShown::reactancePrefix, &UnknownCorePage::m_reactancePrefix},
+        {&WindingShown::inductanceOfTurns, &UnknownCorePage::m_inductanceOfTurns},
+        {&WindingShown::inductanceOfTurnsUnit, &UnknownCorePage::m_inductanceOfTurnsUnit},
+        {&WindingShown::reactanceOfTurns, &UnknownCorePage::m_reactanceOfTurns},
+        {&WindingShown::reactanceOfTurnsPrefix, &UnknownCorePage::m_reactanceOfTurnsPrefix},
+    };
     const UnknownCoreInputs in{fieldText(m_al),        m_alUnit->currentIndex(),
                                fieldText(m_inductance), m_inductanceUnit->currentIndex(),
                                fieldText(m_da),        fieldText(m_di),
                                fieldText(m_h),         fieldText(m_frequency),
                                m_frequencyUnit->currentIndex(), fieldText(m_turns)};
-    apply(RecomputeUnknownCore(in, environment()));
+    const UnknownCoreOutcome outcome = RecomputeUnknownCore(in, engineSettings());
+    ShowTexts(outcome.shown, *this, kShown);
+    reportFailure(outcome.error);
 }
 
 void UnknownCorePage::applyUnits() {
     const bool us = usUnits();
-    m_wireUnit->setText(us ? QStringLiteral(" AWG") : QStringLiteral(" mm"));
-    m_lengthUnit->setText(us ? QStringLiteral(" in") : QStringLiteral(" cm"));
+    m_wireDiameterUnit->setText(us ? QStringLiteral(" AWG") : QStringLiteral(" mm"));
+    m_wireLengthUnit->setText(us ? QStringLiteral(" in") : QStringLiteral(" cm"));
     m_gaugeMark->setVisible(us);
     recompute();
 }
@@ -226,7 +218,7 @@ void UnknownCorePage::copyAlFromTool() {
     const std::string shown = m_context.alPermeabilityWindow().alText().toStdString();
     {
         const QSignalBlocker quiet(m_al);
-        m_al->setText(Utf8(TakeOverAlText(shown, environment().decimalSeparator)));
+        m_al->setText(Utf8(ShownAlAsEntryText(shown, engineSettings().decimalSeparator)));
     }
     m_alUnit->setCurrentIndex(0);
     recompute();

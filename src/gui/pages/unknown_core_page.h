@@ -26,7 +26,8 @@ public:
     void copyDimensionsFromTool();
 
 private:
-    void createControls();
+    void createInputs();
+    void createResults();
     void layOut();
     void connectInputs();
 
@@ -43,9 +44,18 @@ private:
     QGroupBox* m_turnsGroup = nullptr;     // GroupBox2
     QPushButton* m_takeAl = nullptr;       // BitBtn1
     QPushButton* m_takeDimensions = nullptr; // BitBtn2
-    QLabel* m_wireUnit = nullptr;          // Label166
-    QLabel* m_lengthUnit = nullptr;        // Label167
+    QLabel* m_turnsResult = nullptr;       // Label49
+    QLabel* m_wireDiameter = nullptr;      // Label31: mm, or the gauge
+    QLabel* m_wireDiameterUnit = nullptr;  // Label166
+    QLabel* m_wireLength = nullptr;        // Label43
+    QLabel* m_wireLengthUnit = nullptr;    // Label167
     QLabel* m_gaugeMark = nullptr;         // Label245 "# "
+    QLabel* m_reactance = nullptr;         // Label233
+    QLabel* m_reactancePrefix = nullptr;   // Label235
+    QLabel* m_inductanceOfTurns = nullptr; // Label50
+    QLabel* m_inductanceOfTurnsUnit = nullptr; // Label53
+    QLabel* m_reactanceOfTurns = nullptr;  // Label236
+    QLabel* m_reactanceOfTurnsPrefix = nullptr; // Label239
 };
 
 } // namespace torvex::gui

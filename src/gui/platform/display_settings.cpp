@@ -25,6 +25,4 @@ void DisplaySettings::setDecimalSeparator(const QString& separator) {
     emit changed(Change::DecimalSeparator);
 }
 
-torvex::Environment DisplaySettings::environment() const { return {m_separatorUtf8, usUnits(), english()}; }
-
 } // namespace torvex::gui

@@ -4,7 +4,6 @@
 #include <QString>
 #include <string>
 
-#include "calc/writes.h"
 #include "settings.h"
 
 namespace torvex::gui {
@@ -34,8 +33,9 @@ public:
     void setUnits(UnitSystem units);
     void setDecimalSeparator(const QString& separator);
 
-    // What the engine's calculators read; it points into this object.
-    torvex::Environment environment() const;
+    // What the engine's calculators read; its separator points into this
+    // object, so it is valid until the separator changes.
+    torvex::Settings engineSettings() const { return {m_separatorUtf8, m_units, m_language}; }
 
 signals:
     void changed(DisplaySettings::Change what);

@@ -90,9 +90,9 @@ AboutWindow::AboutWindow(WindowContext& context)
     m_secondPicture = Picture<QLabel>(panel, "Image3", 0, QStringLiteral(":/about/antenna.svg"), kProgramPictureSize);
     m_secondPicture->hide();
 
-    auto* ok = make<QPushButton>(this, "OKButton");
-    ok->setText(QStringLiteral("OK"));
-    ok->setDefault(true);
+    m_ok = make<QPushButton>(this, "OKButton");
+    m_ok->setText(QStringLiteral("OK"));
+    m_ok->setDefault(true);
 
     m_timer = make<QTimer>(this, "Timer1");
     m_timer->setInterval(kSwapMilliseconds);
@@ -125,7 +125,7 @@ AboutWindow::AboutWindow(WindowContext& context)
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(ok);
+    buttons->addWidget(m_ok);
     buttons->addStretch();
 
     auto* outer = new QVBoxLayout(this);
@@ -134,14 +134,14 @@ AboutWindow::AboutWindow(WindowContext& context)
     outer->setSizeConstraint(QLayout::SetFixedSize);
     setMinimumSize(284, 223);
 
-    connect(ok, &QPushButton::clicked, this, &QWidget::hide);
+    connect(m_ok, &QPushButton::clicked, this, &QWidget::hide);
     connect(m_timer, &QTimer::timeout, this, &AboutWindow::restoreProgramPicture);
 
     // The key sequence must work whatever control has the focus. None of the
     // controls here takes a letter with Ctrl+Alt+Shift, so such a key always
     // travels on to the window, where exactly one filter sees it once.
     installEventFilter(this);
-    ok->setFocus();
+    m_ok->setFocus();
 
     followSettings(DisplaySettings::Change::Language);
     connect(&m_context.settings(), &DisplaySettings::changed, this, &AboutWindow::followSettings);
@@ -157,8 +157,7 @@ void AboutWindow::showEvent(QShowEvent* event) {
     if (!m_picturesDrawn) {
         m_picturesDrawn = true;
         DrawPictures(this);
-        if (auto* ok = findChild<QPushButton*>(QStringLiteral("OKButton")))
-            ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+        m_ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     }
     QWidget::showEvent(event);
 }

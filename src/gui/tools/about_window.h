@@ -6,6 +6,7 @@
 #include "platform/display_settings.h"
 
 class QLabel;
+class QPushButton;
 class QTimer;
 
 namespace torvex::gui {
@@ -41,6 +42,7 @@ private:
     WindowContext& m_context;
     QLabel* m_programIcon = nullptr;
     QLabel* m_secondPicture = nullptr;
+    QPushButton* m_ok = nullptr;
     QTimer* m_timer = nullptr;
     QString m_keyBuffer; // lives as long as the program
     bool m_picturesDrawn = false;

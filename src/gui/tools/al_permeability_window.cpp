@@ -7,8 +7,10 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <array>
 
 #include "calc/al_permeability.h"
+#include "widgets/binding.h"
 #include "widgets/builders.h"
 #include "widgets/decimal_key_filter.h"
 #include "widgets/result_label.h"
@@ -17,134 +19,106 @@ namespace torvex::gui {
 
 namespace {
 
-struct Caption {
-    const char* name;
-    int tag;
-};
-constexpr Caption kCaptions[] = {
-    {"Label6", 246},  // turns
-    {"Label8", 248},  // wound
-    {"Label7", 247},  // inductance
-    {"Label9", 249},  // measured
-    {"Label11", 251}, // Da
-    {"Label13", 253}, // Di
-    {"Label17", 252}, // coating
-};
-
-struct Fixed {
-    const char* name;
-    const char* text;
-};
-constexpr Fixed kFixedTexts[] = {
-    {"Label10", " µH"}, {"Label12", " mm"},    {"Label14", " mm"},   {"Label15", "h"},      {"Label16", " mm"},
-    {"Label18", " mm"}, {"Label19", "Ae"},     {"Label20", " mm² "}, {"Label21", "le"},     {"Label22", " mm"},
-    {"Label23", "S"},   {"Label28", "(le/Ae)"}, {"Label24", " 1/mm"}, {"Label25", "AL = "}, {"Label26", " nH/N²"},
-    {"Label27", "µi = "},
-};
-
-struct Result {
-    const char* name;
-    const char* widest;
-};
-constexpr Result kResults[] = {
-    {"Label1", "0000.0"},    // Ae
-    {"Label2", "0000.0"},    // le
-    {"Label3", "0000.0"},    // S
-    {"Label4", "-00000.00"}, // AL
-    {"Label5", "00000.0"},   // µi
-};
-
 std::string fieldText(const QLineEdit* field) { return field->text().toStdString(); }
+
+QLabel* fixed(QWidget* parent, const char* name, const char* text) {
+    return FixedCaption(parent, name, QString::fromUtf8(text));
+}
+
+// A result field wide enough for `widest`.
+QLabel* result(QWidget* parent, const char* name, const char* widest) {
+    return ResultField(parent, name, QString::fromUtf8(widest), {.padding = 8});
+}
+
+QHBoxLayout* row(std::initializer_list<QWidget*> widgets) {
+    auto* box = new QHBoxLayout;
+    box->setSpacing(2);
+    for (QWidget* w : widgets)
+        box->addWidget(w);
+    box->addStretch();
+    return box;
+}
 
 } // namespace
 
 AlPermeabilityWindow::AlPermeabilityWindow(WindowContext& context) : ToolWindow(context, "TForm3", 353, 50) {
-    createControls();
+    createFields();
     layOut();
     connectInputs();
     finishCreation();
 }
 
-void AlPermeabilityWindow::createControls() {
-    const Language shown = settings().language();
-    m_dimensions = TaggedGroup(this, "GroupBox1", 309, shown);
-
-    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+// Edit1 turns, Edit2 measured µH, Edit3 Da, Edit4 Di, Edit5 h, Edit6 coating.
+void AlPermeabilityWindow::createFields() {
+    m_dimensions = TaggedGroup(this, "GroupBox1", 309, settings().language());
+    QLineEdit** fields[] = {&m_turns, &m_inductance, &m_da, &m_di, &m_h, &m_coating};
+    for (std::size_t i = 0; i < std::size(fields); ++i) {
         const QByteArray name = "Edit" + QByteArray::number(int(i) + 1);
-        m_fields[i] = EntryField(this, name.constData(), FieldWidth::Digits(7));
+        *fields[i] = EntryField(this, name.constData(), FieldWidth::Digits(7));
     }
     // The coating starts at zero in the locale's notation. Nothing is
     // computed at creation, so this does not count as a change.
-    {
-        const QSignalBlocker quiet(m_fields[5]);
-        m_fields[5]->setText(QStringLiteral("0") + settings().decimalSeparator() + QStringLiteral("00"));
-    }
-
-    for (const Caption& c : kCaptions)
-        TaggedCaption(this, c.name, c.tag, shown);
-    for (const Fixed& f : kFixedTexts)
-        FixedCaption(this, f.name, QString::fromUtf8(f.text));
-    for (const Result& r : kResults) {
-        ResultLabel* field = ResultField(this, r.name, QString::fromUtf8(r.widest), {.padding = 8});
-        if (qstrcmp(r.name, "Label4") == 0)
-            m_al = field;
-    }
+    const QSignalBlocker quiet(m_coating);
+    m_coating->setText(QStringLiteral("0") + settings().decimalSeparator() + QStringLiteral("00"));
 }
 
 void AlPermeabilityWindow::layOut() {
-    auto w = [this](const char* name) { return findChild<QWidget*>(QLatin1String(name)); };
-    auto row = [&](std::initializer_list<const char*> names) {
-        auto* box = new QHBoxLayout;
-        box->setSpacing(2);
-        for (const char* name : names)
-            box->addWidget(w(name));
-        box->addStretch();
-        return box;
-    };
+    const Language shown = settings().language();
 
     // The test winding: each field between its two captions.
     auto* winding = new QGridLayout;
     winding->setHorizontalSpacing(24);
-    winding->addWidget(w("Label6"), 0, 0);
-    winding->addWidget(w("Edit1"), 1, 0);
-    winding->addWidget(w("Label8"), 2, 0);
-    winding->addWidget(w("Label7"), 0, 1);
-    winding->addLayout(row({"Edit2", "Label10"}), 1, 1);
-    winding->addWidget(w("Label9"), 2, 1);
+    winding->addWidget(TaggedCaption(this, "Label6", 246, shown), 0, 0);
+    winding->addWidget(m_turns, 1, 0);
+    winding->addWidget(TaggedCaption(this, "Label8", 248, shown), 2, 0);
+    winding->addWidget(TaggedCaption(this, "Label7", 247, shown), 0, 1);
+    winding->addLayout(row({m_inductance, fixed(this, "Label10", " µH")}), 1, 1);
+    winding->addWidget(TaggedCaption(this, "Label9", 249, shown), 2, 1);
     winding->setColumnStretch(2, 1);
 
-    // The core's dimensions beside the form factors they give.
+    // The core's dimensions beside the form factors they give. (A layout
+    // moves the widgets it is given into its own widget, the group.)
     auto* core = new QGridLayout(m_dimensions);
-    const char* const dimensionRows[4][3] = {{"Label11", "Edit3", "Label12"},
-                                             {"Label13", "Edit4", "Label14"},
-                                             {"Label15", "Edit5", "Label16"},
-                                             {"Label17", "Edit6", "Label18"}};
-    const char* const factorRows[3][3] = {
-        {"Label19", "Label1", "Label20"}, {"Label21", "Label2", "Label22"}, {"Label23", "Label3", "Label24"}};
-    // (A layout moves the widgets it is given into its own widget, the group.)
+    const std::array<QWidget*, 3> dimensionRows[] = {
+        {TaggedCaption(this, "Label11", 251, shown), m_da, fixed(this, "Label12", " mm")},
+        {TaggedCaption(this, "Label13", 253, shown), m_di, fixed(this, "Label14", " mm")},
+        {fixed(this, "Label15", "h"), m_h, fixed(this, "Label16", " mm")},
+        {TaggedCaption(this, "Label17", 252, shown), m_coating, fixed(this, "Label18", " mm")},
+    };
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 3; ++c)
-            core->addWidget(w(dimensionRows[r][c]), r, c);
+            core->addWidget(dimensionRows[r][std::size_t(c)], r, c);
     core->setColumnMinimumWidth(3, 24);
+    m_crossSection = result(this, "Label1", "0000.0");
+    m_pathLength = result(this, "Label2", "0000.0");
+    m_coreFactor = result(this, "Label3", "0000.0");
+    const std::array<QWidget*, 3> factorRows[] = {
+        {fixed(this, "Label19", "Ae"), m_crossSection, fixed(this, "Label20", " mm² ")},
+        {fixed(this, "Label21", "le"), m_pathLength, fixed(this, "Label22", " mm")},
+        {fixed(this, "Label23", "S"), m_coreFactor, fixed(this, "Label24", " 1/mm")},
+    };
     for (int r = 0; r < 3; ++r) {
         auto* caption = new QHBoxLayout;
         caption->setSpacing(4);
-        caption->addWidget(w(factorRows[r][0]));
+        caption->addWidget(factorRows[r][0]);
         if (r == 2)
-            caption->addWidget(w("Label28"));
+            caption->addWidget(fixed(this, "Label28", "(le/Ae)"));
         caption->addStretch();
         core->addLayout(caption, r, 4);
-        core->addWidget(w(factorRows[r][1]), r, 5);
-        core->addWidget(w(factorRows[r][2]), r, 6);
+        core->addWidget(factorRows[r][1], r, 5);
+        core->addWidget(factorRows[r][2], r, 6);
     }
 
+    m_al = result(this, "Label4", "-00000.00");
+    m_permeability = result(this, "Label5", "00000.0");
     auto* results = new QHBoxLayout;
     results->setSpacing(2);
-    for (const char* name : {"Label25", "Label4", "Label26"})
-        results->addWidget(w(name));
+    results->addWidget(fixed(this, "Label25", "AL = "));
+    results->addWidget(m_al);
+    results->addWidget(fixed(this, "Label26", " nH/N²"));
     results->addSpacing(32);
-    for (const char* name : {"Label27", "Label5"})
-        results->addWidget(w(name));
+    results->addWidget(fixed(this, "Label27", "µi = "));
+    results->addWidget(m_permeability);
     results->addStretch();
 
     auto* window = new QVBoxLayout(this);
@@ -154,22 +128,31 @@ void AlPermeabilityWindow::layOut() {
 }
 
 void AlPermeabilityWindow::connectInputs() {
-    for (QLineEdit* field : m_fields) {
+    for (QLineEdit* field : {m_turns, m_inductance, m_da, m_di, m_h, m_coating}) {
         m_context.keyFilter().attach(field);
         connect(field, &QLineEdit::textChanged, this, &AlPermeabilityWindow::recompute);
     }
 }
 
 void AlPermeabilityWindow::recompute() {
-    const AlPermeabilityInputs in{fieldText(m_fields[0]), fieldText(m_fields[1]), fieldText(m_fields[2]),
-                                  fieldText(m_fields[3]), fieldText(m_fields[4]), fieldText(m_fields[5])};
-    apply(RecomputeAlPermeability(in, environment()));
+    static constexpr Binding<AlPermeabilityShown, AlPermeabilityWindow> kShown[] = {
+        {&AlPermeabilityShown::al, &AlPermeabilityWindow::m_al},
+        {&AlPermeabilityShown::crossSection, &AlPermeabilityWindow::m_crossSection},
+        {&AlPermeabilityShown::pathLength, &AlPermeabilityWindow::m_pathLength},
+        {&AlPermeabilityShown::coreFactor, &AlPermeabilityWindow::m_coreFactor},
+        {&AlPermeabilityShown::permeability, &AlPermeabilityWindow::m_permeability},
+    };
+    const AlPermeabilityInputs in{fieldText(m_turns), fieldText(m_inductance), fieldText(m_da),
+                                  fieldText(m_di),    fieldText(m_h),          fieldText(m_coating)};
+    const AlPermeabilityOutcome outcome = RecomputeAlPermeability(in, engineSettings());
+    ShowTexts(outcome.shown, *this, kShown);
+    reportFailure(outcome.error);
 }
 
 QString AlPermeabilityWindow::alText() const { return m_al->text(); }
 
 AlPermeabilityWindow::Dimensions AlPermeabilityWindow::dimensionTexts() const {
-    return {m_fields[2]->text(), m_fields[3]->text(), m_fields[4]->text()};
+    return {m_da->text(), m_di->text(), m_h->text()};
 }
 
 } // namespace torvex::gui

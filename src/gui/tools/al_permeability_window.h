@@ -1,16 +1,14 @@
 #pragma once
 
 #include <QString>
-#include <array>
 
 #include "tools/tool_window.h"
 
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 
 namespace torvex::gui {
-
-class ResultLabel;
 
 // The AL-and-µi window: AL and µi of a core from a test winding and the
 // core's dimensions.
@@ -30,14 +28,22 @@ public:
     Dimensions dimensionTexts() const;
 
 private:
-    void createControls();
+    void createFields();
     void layOut();
     void connectInputs();
 
-    // Edit1 turns, Edit2 measured µH, Edit3 Da, Edit4 Di, Edit5 h, Edit6 coating.
-    std::array<QLineEdit*, 6> m_fields{};
-    QGroupBox* m_dimensions = nullptr; // GroupBox1
-    ResultLabel* m_al = nullptr;       // Label4
+    QLineEdit* m_turns = nullptr;      // of the test winding
+    QLineEdit* m_inductance = nullptr; // measured, µH
+    QLineEdit* m_da = nullptr;
+    QLineEdit* m_di = nullptr;
+    QLineEdit* m_h = nullptr;
+    QLineEdit* m_coating = nullptr;
+    QGroupBox* m_dimensions = nullptr;
+    QLabel* m_al = nullptr;
+    QLabel* m_crossSection = nullptr;
+    QLabel* m_pathLength = nullptr;
+    QLabel* m_coreFactor = nullptr;
+    QLabel* m_permeability = nullptr;
 };
 
 } // namespace torvex::gui

@@ -9,6 +9,7 @@
 
 #include "calc/conversion.h"
 #include "format/wire_gauge.h"
+#include "widgets/binding.h"
 #include "widgets/builders.h"
 #include "widgets/decimal_key_filter.h"
 #include "widgets/result_label.h"
@@ -42,22 +43,22 @@ void ConversionWindow::createControls() {
     m_imperial = EntryField(lengths, "Edit1", kEntryWidth);
     m_imperialUnit =
         SelectionList(lengths, "ComboBox1", {QStringLiteral("in"), QStringLiteral("ft"), QStringLiteral("yd")}, 0);
-    auto* metres = ResultField(lengths, "Label1", widestNumber);
-    auto* metresUnit = ReserveWidth(makeLabel(lengths, "Label6", "m"), QStringLiteral("mm"), 12);
+    m_toMetric.length = ResultField(lengths, "Label1", widestNumber);
+    m_toMetric.unit = ReserveWidth(makeLabel(lengths, "Label6", "m"), QStringLiteral("mm"), 12);
     m_metric = EntryField(lengths, "Edit2", kEntryWidth);
     m_metricUnit =
         SelectionList(lengths, "ComboBox2", {QStringLiteral("mm"), QStringLiteral("cm"), QStringLiteral("m")}, 0);
-    auto* inches = ResultField(lengths, "Label2", widestNumber);
-    auto* inchesUnit = makeLabel(lengths, "Label5", "in");
+    m_toImperial.length = ResultField(lengths, "Label2", widestNumber);
+    m_toImperial.unit = makeLabel(lengths, "Label5", "in");
     auto* lengthGrid = new QGridLayout(lengths);
     lengthGrid->addWidget(m_imperial, 0, 0);
     lengthGrid->addWidget(m_imperialUnit, 0, 1);
-    lengthGrid->addWidget(metres, 0, 3);
-    lengthGrid->addWidget(metresUnit, 0, 4);
+    lengthGrid->addWidget(m_toMetric.length, 0, 3);
+    lengthGrid->addWidget(m_toMetric.unit, 0, 4);
     lengthGrid->addWidget(m_metric, 1, 0);
     lengthGrid->addWidget(m_metricUnit, 1, 1);
-    lengthGrid->addWidget(inches, 1, 3);
-    lengthGrid->addWidget(inchesUnit, 1, 4);
+    lengthGrid->addWidget(m_toImperial.length, 1, 3);
+    lengthGrid->addWidget(m_toImperial.unit, 1, 4);
     lengthGrid->setColumnStretch(2, 1);
     outer->addWidget(lengths);
 
@@ -66,16 +67,15 @@ void ConversionWindow::createControls() {
     auto* gaugeMark = makeLabel(gauges, "Label9", "# ");
     m_gauge = SelectionList(gauges, "ComboBox3", GaugeNames(), kDefaultGaugeIndex);
     auto* awg = makeLabel(gauges, "Label10", " AWG");
-    auto* inchDiameter =
-        ResultField(gauges, "Label13", QStringLiteral("0.000000 in"), {.background = tooltipBackground()});
+    m_gaugeInches = ResultField(gauges, "Label13", QStringLiteral("0.000000 in"), {.background = tooltipBackground()});
     auto* equals = makeLabel(gauges, "Label12", "= D =");
-    auto* mmDiameter = ResultField(gauges, "Label3", QStringLiteral("00.000"));
+    m_gaugeMillimetres = ResultField(gauges, "Label3", QStringLiteral("00.000"));
     auto* mm = makeLabel(gauges, "Label7", " mm");
     auto* gaugeRow = new QHBoxLayout(gauges);
     for (QWidget* w : std::initializer_list<QWidget*>{gaugeMark, m_gauge, awg})
         gaugeRow->addWidget(w);
     gaugeRow->addStretch(1);
-    for (QWidget* w : std::initializer_list<QWidget*>{inchDiameter, equals, mmDiameter, mm})
+    for (QWidget* w : std::initializer_list<QWidget*>{m_gaugeInches, equals, m_gaugeMillimetres, mm})
         gaugeRow->addWidget(w);
     outer->addWidget(gauges);
 
@@ -83,13 +83,13 @@ void ConversionWindow::createControls() {
     temperatures->setTitle(QStringLiteral("°F -> °C "));
     m_fahrenheit = EntryField(temperatures, "Edit3", kEntryWidth);
     auto* fahrenheit = makeLabel(temperatures, "Label11", " °F");
-    auto* celsius = ResultField(temperatures, "Label4", widestNumber);
+    m_celsius = ResultField(temperatures, "Label4", widestNumber);
     auto* celsiusUnit = makeLabel(temperatures, "Label8", " °C");
     auto* temperatureRow = new QHBoxLayout(temperatures);
     temperatureRow->addWidget(m_fahrenheit);
     temperatureRow->addWidget(fahrenheit);
     temperatureRow->addStretch(1);
-    temperatureRow->addWidget(celsius);
+    temperatureRow->addWidget(m_celsius);
     temperatureRow->addWidget(celsiusUnit);
     outer->addWidget(temperatures);
 
@@ -106,18 +106,42 @@ void ConversionWindow::connectInputs() {
     connect(m_fahrenheit, &QLineEdit::textChanged, this, &ConversionWindow::recomputeFahrenheit);
 }
 
+void ConversionWindow::showLength(const LengthConversionOutcome& outcome, const LengthResult& result) {
+    static constexpr Binding<LengthConversionShown, LengthResult> kShown[] = {
+        {&LengthConversionShown::length, &LengthResult::length},
+        {&LengthConversionShown::unit, &LengthResult::unit},
+    };
+    ShowTexts(outcome.shown, result, kShown);
+    reportFailure(outcome.error);
+}
+
 void ConversionWindow::recomputeImperialToMetric() {
-    apply(RecomputeImperialToMetric(m_imperial->text().toStdString(), m_imperialUnit->currentIndex(), environment()));
+    const LengthConversionInputs in{m_imperial->text().toStdString(), m_imperialUnit->currentIndex()};
+    showLength(RecomputeImperialToMetric(in, engineSettings()), m_toMetric);
 }
 
 void ConversionWindow::recomputeMetricToImperial() {
-    apply(RecomputeMetricToImperial(m_metric->text().toStdString(), m_metricUnit->currentIndex(), environment()));
+    const LengthConversionInputs in{m_metric->text().toStdString(), m_metricUnit->currentIndex()};
+    showLength(RecomputeMetricToImperial(in, engineSettings()), m_toImperial);
 }
 
-void ConversionWindow::recomputeGaugeDiameter() { apply(RecomputeGaugeDiameter(m_gauge->currentIndex())); }
+void ConversionWindow::recomputeGaugeDiameter() {
+    static constexpr Binding<GaugeDiameterShown, ConversionWindow> kShown[] = {
+        {&GaugeDiameterShown::millimetres, &ConversionWindow::m_gaugeMillimetres},
+        {&GaugeDiameterShown::inches, &ConversionWindow::m_gaugeInches},
+    };
+    const GaugeDiameterOutcome outcome = RecomputeGaugeDiameter({m_gauge->currentIndex()}, engineSettings());
+    ShowTexts(outcome.shown, *this, kShown);
+    reportFailure(outcome.error);
+}
 
 void ConversionWindow::recomputeFahrenheit() {
-    apply(RecomputeFahrenheit(m_fahrenheit->text().toStdString(), environment()));
+    static constexpr Binding<FahrenheitShown, ConversionWindow> kShown[] = {
+        {&FahrenheitShown::celsius, &ConversionWindow::m_celsius},
+    };
+    const FahrenheitOutcome outcome = RecomputeFahrenheit({m_fahrenheit->text().toStdString()}, engineSettings());
+    ShowTexts(outcome.shown, *this, kShown);
+    reportFailure(outcome.error);
 }
 
 } // namespace torvex::gui

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "calc/conversion.h"
 #include "tools/tool_window.h"
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 
 namespace torvex::gui {
@@ -19,8 +21,14 @@ public:
     void recomputeFahrenheit();
 
 private:
+    // A converted length and its unit.
+    struct LengthResult {
+        QLabel* length = nullptr;
+        QLabel* unit = nullptr;
+    };
     void createControls();
     void connectInputs();
+    void showLength(const LengthConversionOutcome& outcome, const LengthResult& result);
 
     QLineEdit* m_imperial = nullptr;     // Edit1
     QComboBox* m_imperialUnit = nullptr; // ComboBox1
@@ -28,6 +36,11 @@ private:
     QComboBox* m_metricUnit = nullptr;   // ComboBox2
     QComboBox* m_gauge = nullptr;        // ComboBox3
     QLineEdit* m_fahrenheit = nullptr;   // Edit3
+    LengthResult m_toMetric;             // Label1, Label6
+    LengthResult m_toImperial;           // Label2, Label5
+    QLabel* m_gaugeMillimetres = nullptr; // Label3
+    QLabel* m_gaugeInches = nullptr;     // Label13
+    QLabel* m_celsius = nullptr;         // Label4
 };
 
 } // namespace torvex::gui

@@ -9,6 +9,7 @@
 
 #include "calc/copper_resistance.h"
 #include "format/wire_gauge.h"
+#include "widgets/binding.h"
 #include "widgets/builders.h"
 #include "widgets/decimal_key_filter.h"
 #include "widgets/result_label.h"
@@ -53,18 +54,18 @@ void CopperResistanceWindow::createControls() {
     m_temperature = EntryField(this, "Edit3", fieldWidth); // no key filter: typed as it is
     m_temperature->setText(QStringLiteral("20"));
     QLabel* celsius = FixedCaption(this, "Label11", QStringLiteral("°C"));
-    QLabel* warning = FixedCaption(this, "Label12");
-    setTextColour(warning, kMessageRed);
-    ReserveWidth(warning, QStringLiteral("t < -200 °C"), 12);
+    m_warning = FixedCaption(this, "Label12");
+    setTextColour(m_warning, kMessageRed);
+    ReserveWidth(m_warning, QStringLiteral("t < -200 °C"), 12);
 
     // Result: number, prefix and ohm sign standing together after it.
     QLabel* arrow = FixedCaption(this, "Label8", QStringLiteral("=>"));
     QLabel* resultCaption = TaggedCaption(this, "Label5", 245, shown);
-    ResultLabel* result = ResultField(this, "Label3", QStringLiteral("-000.000"));
-    QLabel* prefix = FixedCaption(this, "Label9");
-    setTextColour(prefix, kFooterBlue);
-    prefix->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    prefix->hide();
+    m_resistance = ResultField(this, "Label3", QStringLiteral("-000.000"));
+    m_prefix = FixedCaption(this, "Label9");
+    setTextColour(m_prefix, kFooterBlue);
+    m_prefix->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_prefix->hide();
     QLabel* ohm = FixedCaption(this, "Label4", QStringLiteral("Ω"));
 
     auto* grid = new QGridLayout(this);
@@ -78,20 +79,20 @@ void CopperResistanceWindow::createControls() {
     grid->addWidget(atCaption, 2, 0);
     grid->addWidget(m_temperature, 2, 2);
     grid->addWidget(celsius, 2, 3);
-    grid->addWidget(warning, 3, 2, 1, 2);
+    grid->addWidget(m_warning, 3, 2, 1, 2);
     grid->addWidget(arrow, 1, 4);
     grid->addWidget(resultCaption, 0, 5);
     auto* resultRow = new QHBoxLayout;
     resultRow->setSpacing(0);
-    resultRow->addWidget(result);
+    resultRow->addWidget(m_resistance);
     resultRow->addSpacing(4);
-    resultRow->addWidget(prefix);
+    resultRow->addWidget(m_prefix);
     resultRow->addWidget(ohm);
     resultRow->addStretch(1);
     grid->addLayout(resultRow, 1, 5);
     // Keep the room of a shown prefix, so the window does not change its
     // width when the prefix comes and goes.
-    grid->setColumnMinimumWidth(5, result->minimumWidth() + 4 + roomFor(prefix, QStringLiteral("µ")) +
+    grid->setColumnMinimumWidth(5, m_resistance->minimumWidth() + 4 + roomFor(m_prefix, QStringLiteral("µ")) +
                                        roomFor(ohm, QStringLiteral("Ω")));
     grid->setColumnMinimumWidth(4, roomFor(arrow, QStringLiteral("=>")));
 }
@@ -149,13 +150,23 @@ void CopperResistanceWindow::followSettings(DisplaySettings::Change what) {
 }
 
 void CopperResistanceWindow::recompute() {
+    static constexpr Binding<CopperResistanceShown, CopperResistanceWindow> kShown[] = {
+        {&CopperResistanceShown::warning, &CopperResistanceWindow::m_warning},
+        {&CopperResistanceShown::resistance, &CopperResistanceWindow::m_resistance},
+        {&CopperResistanceShown::prefix, &CopperResistanceWindow::m_prefix},
+    };
     CopperResistanceInputs inputs;
     inputs.length = m_length->text().toStdString();
     inputs.lengthUnit = m_lengthUnit->currentIndex();
     inputs.diameterText = m_diameter->currentText().toStdString();
     inputs.gaugeIndex = m_diameter->currentIndex();
     inputs.temperature = m_temperature->text().toStdString();
-    apply(RecomputeCopperResistance(inputs, environment()));
+    const CopperResistanceOutcome outcome = RecomputeCopperResistance(inputs, engineSettings());
+    ShowTexts(outcome.shown, *this, kShown);
+    // Without a prefix the ohm sign moves up to the number.
+    if (outcome.shown.hasPrefix)
+        m_prefix->setVisible(*outcome.shown.hasPrefix);
+    reportFailure(outcome.error);
 }
 
 } // namespace torvex::gui

@@ -35,6 +35,9 @@ private:
     QLineEdit* m_temperature = nullptr; // Edit3
     QLabel* m_gaugeMark = nullptr;      // Label2 "# "
     QLabel* m_diameterUnit = nullptr;   // Label7
+    QLabel* m_warning = nullptr;        // Label12: temperature out of range
+    QLabel* m_resistance = nullptr;     // Label3
+    QLabel* m_prefix = nullptr;         // Label9: SI prefix before the ohm sign
 };
 
 } // namespace torvex::gui

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "calc/resonance.h"
+#include "widgets/binding.h"
 #include "widgets/builders.h"
 #include "widgets/decimal_key_filter.h"
 #include "widgets/make.h"
@@ -44,7 +45,7 @@ struct RowPlan {
     const char* result;
     const char* unitLabel;
     const char* unitText; // until the first result
-    Outcome (*recompute)(const ResonanceRowInputs&, const Environment&);
+    ResonanceOutcome (*recompute)(const ResonanceRowInputs&, const Settings&);
 };
 
 constexpr std::array<RowPlan, 3> kRowPlans{{
@@ -157,9 +158,11 @@ void ResonanceWindow::createRows() {
         addInput(plan.first, m_rows[i].first, m_rows[i].firstUnit);
         addInput(plan.second, m_rows[i].second, m_rows[i].secondUnit);
 
-        row->addWidget(ResultField(group, plan.result, QStringLiteral("-000.000")));
-        row->addWidget(ReserveWidth(FixedCaption(group, plan.unitLabel, QString::fromUtf8(plan.unitText)),
-                                    QStringLiteral("MHz"), 12));
+        m_rows[i].result = ResultField(group, plan.result, QStringLiteral("-000.000"));
+        m_rows[i].unit = ReserveWidth(FixedCaption(group, plan.unitLabel, QString::fromUtf8(plan.unitText)),
+                                      QStringLiteral("MHz"), 12);
+        row->addWidget(m_rows[i].result);
+        row->addWidget(m_rows[i].unit);
         spreadHeading(group, row);
         outer->addWidget(group);
     }
@@ -177,10 +180,16 @@ void ResonanceWindow::connectRows() {
 }
 
 void ResonanceWindow::recomputeRow(int i) {
+    static constexpr Binding<ResonanceShown, Row> kShown[] = {
+        {&ResonanceShown::value, &Row::result},
+        {&ResonanceShown::unit, &Row::unit},
+    };
     const Row& row = m_rows[std::size_t(i)];
     const ResonanceRowInputs inputs{row.first->text().toStdString(), row.firstUnit->currentIndex(),
                                     row.second->text().toStdString(), row.secondUnit->currentIndex()};
-    apply(kRowPlans[std::size_t(i)].recompute(inputs, environment()));
+    const ResonanceOutcome outcome = kRowPlans[std::size_t(i)].recompute(inputs, engineSettings());
+    ShowTexts(outcome.shown, row, kShown);
+    reportFailure(outcome.error);
 }
 
 void ResonanceWindow::recomputeFrequency() { recomputeRow(0); }

@@ -5,6 +5,7 @@
 #include "tools/tool_window.h"
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 
 namespace torvex::gui {
@@ -19,12 +20,15 @@ public:
     void recomputeInductance();
 
 private:
-    // The two inputs of a row, each a typed number with its unit list.
+    // The two inputs of a row, each a typed number with its unit list, and
+    // the result with its unit.
     struct Row {
         QLineEdit* first = nullptr;
         QComboBox* firstUnit = nullptr;
         QLineEdit* second = nullptr;
         QComboBox* secondUnit = nullptr;
+        QLabel* result = nullptr;
+        QLabel* unit = nullptr;
     };
     void createRows();
     void connectRows();

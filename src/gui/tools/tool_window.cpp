@@ -2,6 +2,7 @@
 
 #include <QLayout>
 
+#include "widgets/binding.h"
 #include "widgets/language.h"
 
 namespace torvex::gui {
@@ -35,10 +36,6 @@ void ToolWindow::followSettings(DisplaySettings::Change what) {
         ApplyLanguage({this}, settings().language());
 }
 
-void ToolWindow::apply(const torvex::Outcome& outcome) {
-    if (!m_writer)
-        m_writer = std::make_unique<OutputWriter>(this, &m_context.errors());
-    m_writer->apply(outcome);
-}
+void ToolWindow::reportFailure(const std::optional<CalcError>& error) { ReportFailure(error, m_context.errors()); }
 
 } // namespace torvex::gui

@@ -1,11 +1,10 @@
 #pragma once
 
 #include <QWidget>
-#include <memory>
+#include <optional>
 
-#include "calc/writes.h"
+#include "format/calc_error.h"
 #include "platform/display_settings.h"
-#include "widgets/output_writer.h"
 #include "widgets/window_context.h"
 
 namespace torvex::gui {
@@ -29,13 +28,11 @@ protected:
     // window's own business.
     virtual void followSettings(DisplaySettings::Change what);
 
-    void apply(const torvex::Outcome& outcome);
-    torvex::Environment environment() const { return settings().environment(); }
+    // After a recompute has shown its result through the window's binding table.
+    void reportFailure(const std::optional<CalcError>& error);
+    torvex::Settings engineSettings() const { return settings().engineSettings(); }
     const DisplaySettings& settings() const { return m_context.settings(); }
     WindowContext& m_context;
-
-private:
-    std::unique_ptr<OutputWriter> m_writer;
 };
 
 } // namespace torvex::gui

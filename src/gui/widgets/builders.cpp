@@ -83,20 +83,31 @@ QLabel* NotAvailableMessage(QWidget* parent, const char* name, int tag, Language
     return message;
 }
 
-QWidget* ColourPatch(QWidget* parent, const char* upper, const char* lower) {
-    auto* frame = new QFrame(parent);
+ColourCodeLabels ColourPatch(QWidget* parent, const char* upper, const char* lower) {
+    ColourCodeLabels patch;
+    patch.frame = new QFrame(parent);
+    auto* frame = static_cast<QFrame*>(patch.frame);
     frame->setFrameStyle(QFrame::Box | QFrame::Plain);
     frame->setLineWidth(1);
     auto* halves = new QVBoxLayout(frame);
     halves->setContentsMargins(1, 1, 1, 1);
     halves->setSpacing(0);
-    for (const char* name : {upper, lower}) {
-        auto* half = make<QLabel>(frame, name);
-        half->setFixedSize(16, 8);
-        halves->addWidget(half);
+    for (auto [half, name] : {std::pair{&patch.upper, upper}, std::pair{&patch.lower, lower}}) {
+        *half = make<QLabel>(frame, name);
+        (*half)->setFixedSize(16, 8);
+        halves->addWidget(*half);
     }
     frame->setFixedSize(frame->sizeHint());
-    return frame;
+    return patch;
+}
+
+void ColourCodeLabels::show(const ColourCode& code) const {
+    for (auto [half, paint] : {std::pair{upper, code.upper}, std::pair{lower, code.lower}}) {
+        if (paint.painted())
+            setBackground(half, QColor::fromRgb(QRgb(paint.rgb())));
+        else
+            clearBackground(half);
+    }
 }
 
 void DrawPictures(QWidget* window) {

@@ -12,6 +12,7 @@
 #include <array>
 #include <string_view>
 
+#include "catalogue/catalogue_types.h"
 #include "settings.h"
 #include "widgets/colours.h"
 #include "widgets/make.h"
@@ -77,7 +78,14 @@ QLabel* NotAvailableMessage(QWidget* parent, const char* name, int tag, Language
 
 // A colour code: two fields of 16 x 8 pixels painted by the recompute, upper
 // over lower, in a thin frame so that a white half still shows.
-QWidget* ColourPatch(QWidget* parent, const char* upper, const char* lower);
+struct ColourCodeLabels {
+    QWidget* frame = nullptr;
+    QLabel* upper = nullptr;
+    QLabel* lower = nullptr;
+    // Paints both halves; an unpainted half shows the window's own face colour.
+    void show(const ColourCode& code) const;
+};
+ColourCodeLabels ColourPatch(QWidget* parent, const char* upper, const char* lower);
 
 // A picture, drawn from `resource` when its window is first shown (most runs
 // never open the window that holds it). The language switch gives it only

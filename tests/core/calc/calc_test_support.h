@@ -2,59 +2,75 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
-#include "calc/writes.h"
+#include "shown_fields.h"
 
 namespace torvex::calctest {
 
-inline const Environment kMetric{".", false, false};
-inline const Environment kMetricComma{",", false, false};
-inline const Environment kUs{".", true, false};
-inline const Environment kEnglish{".", false, true};
+inline const Settings kMetric{".", UnitSystem::Metric, Language::German};
+inline const Settings kMetricComma{",", UnitSystem::Metric, Language::German};
+inline const Settings kUs{".", UnitSystem::Us, Language::German};
+inline const Settings kEnglish{".", UnitSystem::Metric, Language::English};
 
-// Final texts expected after a recompute, by object name.
+// A result reduced to its fields as texts, so that one table can hold cases
+// of different calculators.
+struct Seen {
+    std::vector<shown::Field> fields;
+    std::optional<CalcError> error;
+
+    // The value of a field; a name the result does not have fails the test.
+    std::optional<std::string> operator[](std::string_view name) const {
+        for (const shown::Field& f : fields)
+            if (f.name == name) return f.value;
+        ADD_FAILURE() << "no field " << name;
+        return std::nullopt;
+    }
+    // The names of the fields set, in the order a run sets them.
+    std::vector<std::string_view> set() const {
+        std::vector<std::string_view> names;
+        for (const shown::Field& f : fields)
+            if (f.value) names.push_back(f.name);
+        return names;
+    }
+};
+
+template <class Shown>
+Seen See(const Outcome<Shown>& o) {
+    return {shown::Fields(o.shown), o.error};
+}
+
+// Expected field values, by field name.
 using Texts = std::vector<std::pair<std::string_view, std::string>>;
 
-inline void ExpectTexts(const Outcome& o, const Texts& expected) {
-    for (const auto& [target, text] : expected) {
-        EXPECT_EQ(o.text(target).value_or("<not written>"), text) << target;
+inline void ExpectTexts(const Seen& seen, const Texts& expected) {
+    for (const auto& [name, text] : expected) EXPECT_EQ(seen[name].value_or("<not set>"), text) << name;
+}
+
+// A non-finite number must never be shown.
+inline void ExpectOnlyFiniteTexts(const Seen& seen) {
+    for (const shown::Field& f : seen.fields) {
+        if (!f.value) continue;
+        for (std::string_view bad : {"inf", "nan", "INF", "NAN"})
+            EXPECT_EQ(f.value->find(bad), std::string::npos) << f.name << " shows \"" << *f.value << '"';
     }
 }
 
-// Object names of the text writes, in the order they were made.
-inline std::vector<std::string_view> TextTargets(const Outcome& o) {
-    std::vector<std::string_view> targets;
-    for (const Write& w : o.writes)
-        if (w.property == Property::Text) targets.push_back(w.target);
-    return targets;
+inline void ExpectConversionError(const Seen& seen, std::string_view text) {
+    ASSERT_TRUE(seen.error) << "no error";
+    EXPECT_EQ(seen.error->kind(), CalcError::Kind::Conversion);
+    EXPECT_EQ(seen.error->message(), "'" + std::string(text) + "' ist kein gültiger Fließkommawert");
 }
 
-// A non-finite number must never reach a label.
-inline void ExpectOnlyFiniteTexts(const Outcome& o) {
-    for (const Write& w : o.writes) {
-        for (std::string_view bad : {"inf", "nan", "INF", "NAN"}) {
-            EXPECT_EQ(w.text.find(bad), std::string::npos) << w.target << " got \"" << w.text << '"';
-        }
-    }
-}
-
-inline void ExpectConversionError(const Outcome& o, std::string_view text) {
-    ASSERT_FALSE(o.ok());
-    EXPECT_EQ(o.error->kind(), CalcError::Kind::Conversion);
-    std::string expected = "'";
-    expected.append(text).append("' ist kein gültiger Fließkommawert");
-    EXPECT_EQ(o.error->message(), expected);
-}
-
-inline void ExpectFloatingPointError(const Outcome& o) {
-    ASSERT_FALSE(o.ok());
-    EXPECT_EQ(o.error->kind(), CalcError::Kind::FloatingPoint);
-    EXPECT_EQ(o.error->message(), "Fehler bei Fließkommaoperation");
-    ExpectOnlyFiniteTexts(o);
+inline void ExpectFloatingPointError(const Seen& seen) {
+    ASSERT_TRUE(seen.error) << "no error";
+    EXPECT_EQ(seen.error->kind(), CalcError::Kind::FloatingPoint);
+    EXPECT_EQ(seen.error->message(), "Fehler bei Fließkommaoperation");
+    ExpectOnlyFiniteTexts(seen);
 }
 
 } // namespace torvex::calctest

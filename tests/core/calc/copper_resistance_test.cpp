@@ -1,5 +1,7 @@
 #include "calc/copper_resistance.h"
 
+#include <tuple>
+
 #include "calc_test_support.h"
 #include "format/wire_gauge.h"
 
@@ -12,15 +14,16 @@ CopperResistanceInputs Metric(std::string length, std::string diameter, std::str
     return {std::move(length), 0, std::move(diameter), -1, std::move(celsius)};
 }
 
+struct Case {
+    const char* name;
+    CopperResistanceInputs in;
+    Settings settings;
+    const char *resistance, *prefix /* nullptr: not set */, *warning;
+};
+
+// Reference values: 0.0175 Ω·mm²/m · length / cross-section, times
+// 1 + 0.0038/K · (t − 20 °C), by hand.
 TEST(CopperResistance, Results) {
-    struct Case {
-        const char* name;
-        CopperResistanceInputs in;
-        Environment env;
-        const char* number;
-        const char* prefix;  // nullptr: not written
-        const char* warning;
-    };
     const Case cases[] = {
         {"1 m, 1 mm, 20 °C", Metric("1", "1", "20"), kMetric, "22.282", "m", ""},
         {"1 m, 1 mm, 100 °C", Metric("1", "1", "100"), kMetric, "29.055", "m", ""},
@@ -40,40 +43,32 @@ TEST(CopperResistance, Results) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const Outcome o = RecomputeCopperResistance(c.in, c.env);
+        const CopperResistanceOutcome o = RecomputeCopperResistance(c.in, c.settings);
         ASSERT_TRUE(o.ok());
-        EXPECT_EQ(o.text("Label12"), c.warning);
-        EXPECT_EQ(o.text("Label3"), c.number);
+        EXPECT_EQ(o.shown.warning, c.warning);
+        EXPECT_EQ(o.shown.resistance, c.resistance);
         if (c.prefix) {
-            EXPECT_EQ(o.text("Label9"), c.prefix);
-            // The prefix label shows only when there is a prefix; that also
-            // places the ohm sign.
-            EXPECT_EQ(o.value("Label9", Property::Visible), std::string_view(c.prefix).empty() ? 0 : 1);
+            EXPECT_EQ(o.shown.prefix, c.prefix);
+            EXPECT_EQ(o.shown.hasPrefix, *c.prefix != '\0');
         } else {
-            EXPECT_FALSE(o.text("Label9"));
-            EXPECT_FALSE(o.value("Label9", Property::Visible));
+            EXPECT_FALSE(o.shown.prefix);
+            EXPECT_FALSE(o.shown.hasPrefix);
         }
     }
 }
 
-// Every input is read before the first label is written.
-TEST(CopperResistance, BadTextWritesNothing) {
-    struct Case {
-        CopperResistanceInputs in;
-        Environment env;
-        const char* bad;
-    };
-    const Case cases[] = {
+// Every input is read before anything is shown.
+TEST(CopperResistance, BadTextShowsNothing) {
+    const std::tuple<CopperResistanceInputs, Settings, const char*> cases[] = {
         {Metric("1", "1", "20.5"), kMetricComma, "20.5"}, // the temperature field has no key filter
         {Metric("1m", "1", "20"), kMetric, "1m"},
         {Metric("1", "1,0", "20"), kMetric, "1,0"},
         {Metric("1", "1", "--"), kMetric, "--"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.bad);
-        const Outcome o = RecomputeCopperResistance(c.in, c.env);
-        ExpectConversionError(o, c.bad);
-        EXPECT_TRUE(o.writes.empty());
+    for (const auto& [in, settings, bad] : cases) {
+        const Seen seen = See(RecomputeCopperResistance(in, settings));
+        ExpectConversionError(seen, bad);
+        EXPECT_TRUE(seen.set().empty()) << bad;
     }
 }
 

@@ -1,16 +1,8 @@
 // Every overflow, division by zero or invalid operation inside a step, the
-// display scaling included, ends the recompute at that step with the
-// floating-point error; no "inf" or "nan" ever reaches a label.
+// display scaling included, ends the run at that step with the
+// floating-point error; no "inf" or "nan" is ever shown.
 #include <functional>
 
-#include "calc/air_coil.h"
-#include "calc/al_permeability.h"
-#include "calc/catalogue_pages.h"
-#include "calc/conversion.h"
-#include "calc/copper_resistance.h"
-#include "calc/resonance.h"
-#include "calc/straight_conductor.h"
-#include "calc/unknown_core.h"
 #include "calc_test_support.h"
 #include "format/wire_gauge.h"
 
@@ -18,100 +10,87 @@ namespace torvex {
 namespace {
 
 using namespace calctest;
+using Names = std::vector<std::string_view>;
 
-struct FaultCase {
-    const char* name;
-    std::function<Outcome()> run;
-    std::vector<std::string_view> writtenBefore; // text writes kept before the fault
-};
+// `setBefore`: the fields set before the fault.
+struct FaultCase { const char* name; std::function<Seen()> run; Names setBefore; };
 
-const CatalogueSelection kT50Mix2{7, 2};
-const std::vector<std::string_view> kIronUpToLength{"Label9",  "Label12", "Label15", "Label2",
-                                                    "Label36", "Label29", "Label21", "Label22"};
+CataloguePageInputs T50Mix2(WindingFields fields) { return {{7, 2}, std::move(fields)}; }
+const Names kIronThroughWireLength{"outerDiameter", "innerDiameter", "height", "al", "made",
+                                   "turns", "wireDiameter", "wireLength", "wireLengthUnit"};
+const Names kIronThroughReactance = [] {
+    Names v = kIronThroughWireLength;
+    v.insert(v.end(), {"reactance", "reactancePrefix"});
+    return v;
+}();
 
-UnknownCoreInputs Unknown(std::string al, std::string inductance, int inductanceUnit) {
-    UnknownCoreInputs in;
-    in.al = std::move(al);
-    in.inductance = std::move(inductance);
-    in.inductanceUnit = inductanceUnit;
-    return in;
+UnknownCoreInputs Unknown(std::string al, std::string inductance, int inductanceUnit, std::string di = "") {
+    return {std::move(al), 0, std::move(inductance), inductanceUnit, "", std::move(di), "", "", 1, ""};
 }
 
-TEST(FloatingPointFaults, EndTheRecomputeAtTheirStep) {
+template <class R, class In>
+In InputOf(R (*)(const In&, const Settings&));
+
+// A run of `Recompute` on `in`, for the table below.
+template <auto Recompute>
+std::function<Seen()> Runs(decltype(InputOf(Recompute)) in, Settings settings = kMetric) {
+    return [=] { return See(Recompute(in, settings)); };
+}
+
+TEST(FloatingPointFaults, EndTheRunAtTheirStep) {
     const FaultCase cases[] = {
         // A frequency beyond the range once scaled to hertz.
-        {"iron, 1e4931 GHz", [] { return RecomputeIronPowder(kT50Mix2, {"10", 1, "1e4931", 3, ""}, kMetric); },
-         kIronUpToLength},
+        {"iron, 1e4931 GHz", Runs<RecomputeIronPowder>(T50Mix2({"10", 1, "1e4931", 3, ""})), kIronThroughWireLength},
         // XL = 2π·f·L overflows although f and L are finite.
-        {"iron, 1e4900 H at 1e4900 GHz",
-         [] { return RecomputeIronPowder(kT50Mix2, {"1e30", 3, "1e4900", 3, ""}, kMetric); }, kIronUpToLength},
+        {"iron, 1e30 H at 1e4900 GHz", Runs<RecomputeIronPowder>(T50Mix2({"1e30", 3, "1e4900", 3, ""})),
+         kIronThroughWireLength},
         // A huge negative XL falls into the 1e12 row of the display scaling.
-        {"iron, huge negative XL",
-         [] { return RecomputeIronPowder(kT50Mix2, {"10", 1, "-1e4920", 3, ""}, kMetric); }, kIronUpToLength},
-        {"iron, L2 overflow", [] { return RecomputeIronPowder(kT50Mix2, {"10", 1, "7", 2, "1e2475"}, kMetric); },
-         [] {
-             auto v = kIronUpToLength;
-             v.insert(v.end(), {"Label24", "Label26"});
-             return v;
-         }()},
-        {"unknown core, wire diameter overflows",
-         [] {
-             UnknownCoreInputs in = Unknown("1", "1", 0);
-             in.di = "1e4932";
-             return RecomputeUnknownCore(in, kMetric);
-         },
-         {"Label49"}},
-        {"unknown core, L / A overflows", [] { return RecomputeUnknownCore(Unknown("1e-4000", "1e4900", 3), kMetric); },
-         {}},
-        {"resonance f, 1e-3000 nH with 1e-3000 pF",
-         [] { return RecomputeResonantFrequency({"1e-3000", 0, "1e-3000", 0}, kMetric); }, {}},
-        {"resonance C, 1e4900 GHz",
-         [] { return RecomputeResonantCapacitance({"1", 1, "1e4900", 3}, kMetric); }, {}},
-        {"resonance L, 1e4900 GHz",
-         [] { return RecomputeResonantInductance({"1", 0, "1e4900", 3}, kMetric); }, {}},
-        {"resonance L, division by an underflowed product",
-         [] { return RecomputeResonantInductance({"1e-3000", 0, "1e-3000", 0}, kMetric); }, {}},
-        {"coil inductance, D / length overflows",
-         [] { return RecomputeCoilInductance({"1", "1e4000", "1e-4000"}, kMetric); }, {}},
-        {"coil inductance, inches to cm overflow",
-         [] { return RecomputeCoilInductance({"1", "1e4932", "1"}, kUs); }, {}},
-        {"coil turns, inches to cm overflow",
-         [] { return RecomputeCoilTurns({"1", 1, "1", "1e4932"}, kUs); }, {}},
-        {"straight conductor, inches to cm overflow",
-         [] { return RecomputeStraightConductor({"", kDefaultGaugeIndex, "1e4932", false}, kUs); }, {}},
-        {"coil turns, 1e4930 H", [] { return RecomputeCoilTurns({"1e4930", 3, "10", "20"}, kMetric); }, {}},
-        {"straight conductor, 4·l / D overflows",
-         [] { return RecomputeStraightConductor({"1e-4000", -1, "1e4000", false}, kMetric); }, {}},
-        {"AL, turns squared underflow to 0",
-         [] { return RecomputeAlPermeability({"1e-3000", "2.5", "", "", "", ""}, kMetric); }, {}},
-        {"AL, coating overflows",
-         [] { return RecomputeAlPermeability({"10", "2.5", "12.7", "7.15", "4.9", "1e4932"}, kMetric); },
-         {"Label4"}},
-        {"copper, diameter squared underflows to 0",
-         [] { return RecomputeCopperResistance({"1", 0, "1e-3000", -1, "20"}, kMetric); }, {"Label12"}},
-        {"copper, huge negative length",
-         [] { return RecomputeCopperResistance({"-1e4925", 0, "1", -1, "20"}, kMetric); }, {"Label12"}},
-        {"inch to metre, 1e4931 yd", [] { return RecomputeImperialToMetric("1e4931", 2, kMetric); }, {}},
-        {"inch to metre, huge negative", [] { return RecomputeImperialToMetric("-1e4925", 0, kMetric); }, {}},
-        {"metre to inch, 1e4931 m", [] { return RecomputeMetricToImperial("1e4931", 2, kMetric); }, {}},
-        {"Fahrenheit, -1e4932", [] { return RecomputeFahrenheit("-1e4932", kMetric); }, {}},
+        {"iron, huge negative XL", Runs<RecomputeIronPowder>(T50Mix2({"10", 1, "-1e4920", 3, ""})),
+         kIronThroughWireLength},
+        {"iron, L2 overflow", Runs<RecomputeIronPowder>(T50Mix2({"10", 1, "7", 2, "1e2475"})), kIronThroughReactance},
+        {"unknown core, wire diameter", Runs<RecomputeUnknownCore>(Unknown("1", "1", 0, "1e4932")), {"turns"}},
+        {"unknown core, L / A", Runs<RecomputeUnknownCore>(Unknown("1e-4000", "1e4900", 3)), {}},
+        {"resonance f, 1e-3000 nH, 1e-3000 pF", Runs<RecomputeResonantFrequency>({"1e-3000", 0, "1e-3000", 0}), {}},
+        {"resonance C, 1e4900 GHz", Runs<RecomputeResonantCapacitance>({"1", 1, "1e4900", 3}), {}},
+        {"resonance L, 1e4900 GHz", Runs<RecomputeResonantInductance>({"1", 0, "1e4900", 3}), {}},
+        // A division by a product that underflowed to 0.
+        {"resonance L, 1e-3000 pF", Runs<RecomputeResonantInductance>({"1e-3000", 0, "1e-3000", 0}), {}},
+        {"coil inductance, D / length", Runs<RecomputeCoilInductance>({"1", "1e4000", "1e-4000"}), {}},
+        {"coil inductance, inches to cm", Runs<RecomputeCoilInductance>({"1", "1e4932", "1"}, kUs), {}},
+        {"coil turns, inches to cm", Runs<RecomputeCoilTurns>({"1", 1, "1", "1e4932"}, kUs), {}},
+        {"coil turns, 1e4930 H", Runs<RecomputeCoilTurns>({"1e4930", 3, "10", "20"}), {}},
+        // The wire's unit is shown before the largest diameter overflows.
+        {"coil turns, largest diameter", Runs<RecomputeCoilTurns>({"1e-4740", 0, "1e101", "1e4930"}),
+         {"wireLengthUnit"}},
+        {"straight conductor, inches to cm",
+         Runs<RecomputeStraightConductor>({"", kDefaultGaugeIndex, "1e4932", false}, kUs), {}},
+        {"straight conductor, 4·l / D", Runs<RecomputeStraightConductor>({"1e-4000", -1, "1e4000", false}), {}},
+        {"AL, turns squared underflow to 0", Runs<RecomputeAlPermeability>({"1e-3000", "2.5", "", "", "", ""}), {}},
+        {"AL, coating", Runs<RecomputeAlPermeability>({"10", "2.5", "12.7", "7.15", "4.9", "1e4932"}), {"al"}},
+        {"copper, diameter squared underflows to 0", Runs<RecomputeCopperResistance>({"1", 0, "1e-3000", -1, "20"}),
+         {"warning"}},
+        {"copper, huge negative length", Runs<RecomputeCopperResistance>({"-1e4925", 0, "1", -1, "20"}), {"warning"}},
+        {"inch to metre, 1e4931 yd", Runs<RecomputeImperialToMetric>({"1e4931", 2}), {}},
+        {"inch to metre, huge negative", Runs<RecomputeImperialToMetric>({"-1e4925", 0}), {}},
+        {"metre to inch, 1e4931 m", Runs<RecomputeMetricToImperial>({"1e4931", 2}), {}},
+        {"Fahrenheit, -1e4932", Runs<RecomputeFahrenheit>({"-1e4932"}), {}},
     };
     for (const FaultCase& c : cases) {
         SCOPED_TRACE(c.name);
-        const Outcome o = c.run();
-        ExpectFloatingPointError(o);
-        EXPECT_EQ(TextTargets(o), c.writtenBefore);
+        const Seen seen = c.run();
+        ExpectFloatingPointError(seen);
+        EXPECT_EQ(seen.set(), c.setBefore);
     }
 }
 
 // Underflow alone is not a fault: tiny values are shown as the numbers they
 // round to.
 TEST(FloatingPointFaults, UnderflowIsNotAFault) {
-    const Outcome tinyTurns = RecomputeIronPowder(kT50Mix2, {"10", 1, "7", 2, "1e-3000"}, kMetric);
+    const IronPowderOutcome tinyTurns = RecomputeIronPowder(T50Mix2({"10", 1, "7", 2, "1e-3000"}), kMetric);
     ASSERT_TRUE(tinyTurns.ok());
-    EXPECT_EQ(tinyTurns.text("Label38"), "0.000");
-    const Outcome tinyLength = RecomputeImperialToMetric("1e-4940", 0, kMetric);
-    ASSERT_TRUE(tinyLength.ok());
+    EXPECT_EQ(tinyTurns.shown.winding.inductanceOfTurns, "0.000");
+    const Seen tinyLength = See(RecomputeImperialToMetric({"1e-4940", 0}, kMetric));
+    ASSERT_FALSE(tinyLength.error);
     ExpectOnlyFiniteTexts(tinyLength);
 }
 

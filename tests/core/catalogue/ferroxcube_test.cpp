@@ -108,14 +108,14 @@ TEST(FerroxcubeCatalogue, SizeRows) {
 
 TEST(FerroxcubeCatalogue, MaterialRows) {
     const FerroxcubeMaterial rows[] = {
-        {"3B7", 2300, kButtonFace, kButtonFace},
-        {"3C81", 2700, MakeRgb(128, 0, 0), MakeRgb(255, 255, 255)},
-        {"3C90", 2300, MakeRgb(0, 51, 204), MakeRgb(0, 51, 204)},
-        {"3E6", 12000, MakeRgb(255, 0, 255), MakeRgb(255, 255, 255)},
-        {"3F4", 900, MakeRgb(255, 255, 204), MakeRgb(255, 255, 204)},
-        {"3R1", 800, MakeRgb(0, 0, 0), MakeRgb(0, 0, 0)},
-        {"4A11", 700, MakeRgb(255, 153, 255), MakeRgb(255, 153, 255)},
-        {"4C65", 125, MakeRgb(153, 51, 153), MakeRgb(153, 51, 153)},
+        {"3B7", 2300, kUnpainted, kUnpainted},
+        {"3C81", 2700, Paint(128, 0, 0), Paint(255, 255, 255)},
+        {"3C90", 2300, Paint(0, 51, 204), Paint(0, 51, 204)},
+        {"3E6", 12000, Paint(255, 0, 255), Paint(255, 255, 255)},
+        {"3F4", 900, Paint(255, 255, 204), Paint(255, 255, 204)},
+        {"3R1", 800, Paint(0, 0, 0), Paint(0, 0, 0)},
+        {"4A11", 700, Paint(255, 153, 255), Paint(255, 153, 255)},
+        {"4C65", 125, Paint(153, 51, 153), Paint(153, 51, 153)},
     };
     for (const FerroxcubeMaterial& r : rows) {
         const FerroxcubeMaterial& m = RowNamed(FerroxcubeMaterialTable, r.name);

@@ -67,16 +67,16 @@ TEST(IronPowderCatalogue, MixRows) {
         std::string_view mix;
         int mu;
         std::string_view range;
-        Rgb upper, lower;
+        PaintColour upper, lower;
     };
     const Row rows[] = {
-        {"0", 1, "50...300", MakeRgb(128, 0, 0), MakeRgb(128, 0, 0)},
-        {"2", 10, "1...30", MakeRgb(255, 0, 0), MakeRgb(255, 0, 0)},
-        {"3", 35, "0,05...0,5", MakeRgb(128, 128, 128), MakeRgb(128, 128, 128)},
-        {"7", 9, "3...35", MakeRgb(255, 255, 255), MakeRgb(255, 255, 255)},
-        {"17", 4, "20...200", MakeRgb(0, 0, 255), MakeRgb(255, 255, 0)},
-        {"18", 55, "0...0,5", MakeRgb(255, 0, 0), MakeRgb(0, 255, 0)},
-        {"26", 75, "0...1", MakeRgb(255, 255, 0), MakeRgb(255, 255, 255)},
+        {"0", 1, "50...300", Paint(128, 0, 0), Paint(128, 0, 0)},
+        {"2", 10, "1...30", Paint(255, 0, 0), Paint(255, 0, 0)},
+        {"3", 35, "0,05...0,5", Paint(128, 128, 128), Paint(128, 128, 128)},
+        {"7", 9, "3...35", Paint(255, 255, 255), Paint(255, 255, 255)},
+        {"17", 4, "20...200", Paint(0, 0, 255), Paint(255, 255, 0)},
+        {"18", 55, "0...0,5", Paint(255, 0, 0), Paint(0, 255, 0)},
+        {"26", 75, "0...1", Paint(255, 255, 0), Paint(255, 255, 255)},
     };
     for (const Row& r : rows) {
         const IronMix& mix = RowNamed(IronMixTable, r.mix);

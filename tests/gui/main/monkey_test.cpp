@@ -1,7 +1,8 @@
 // A seeded random walk of user actions over every window of the started
 // program. After every action: no text on screen is "nan" or "inf", at most one
 // error message was shown, and, when the action raised none, recomputing every
-// calculator of the window it touched gives exactly the same label texts.
+// calculator of the window it touched gives exactly the same labels (texts and
+// looks) and leaves the same fields taking input.
 //
 // TORVEX_MONKEY_SEED and TORVEX_MONKEY_ACTIONS choose the walk; a failure
 // prints both, so the walk up to the failing action can be replayed.
@@ -689,12 +690,22 @@ private:
         return {};
     }
 
+    // What a recompute shows: every label's text and look (shown or not,
+    // its colour and size of type), and which fields take input.
     using Snapshot = QList<QPair<QString, QString>>;
     static Snapshot labelsOf(const QWidget* window) {
         Snapshot snapshot;
         for (const QLabel* label : window->findChildren<QLabel*>())
             snapshot << qMakePair(label->objectName(),
-                                  label->text() + (label->isHidden() ? QStringLiteral(" [hidden]") : QString()));
+                                  QStringLiteral("%1 [%2 %3 %4pt]")
+                                      .arg(label->text(), label->isHidden() ? "hidden" : "shown",
+                                           label->autoFillBackground() ? label->palette().color(QPalette::Window).name()
+                                                                       : QStringLiteral("face"))
+                                      .arg(label->font().pointSize()));
+        for (const QLineEdit* edit : window->findChildren<QLineEdit*>())
+            if (!edit->objectName().isEmpty())
+                snapshot << qMakePair(edit->objectName(), edit->isEnabled() ? QStringLiteral("[enabled]")
+                                                                             : QStringLiteral("[disabled]"));
         return snapshot;
     }
 

@@ -29,9 +29,9 @@ void DisplaySettingsTest::everyChangeIsAnnounced() {
     using C = DisplaySettings::Change;
     QCOMPARE(announced, (QList<C>{C::Language, C::Language, C::Units, C::Units, C::DecimalSeparator}));
 
-    const Environment environment = settings.environment();
-    QVERIFY(environment.english && environment.usUnits);
-    QCOMPARE(environment.decimalSeparator, std::string_view(","));
+    const Settings engine = settings.engineSettings();
+    QVERIFY(engine.english() && engine.usUnits());
+    QCOMPARE(engine.decimalSeparator, std::string_view(","));
 }
 
 QTEST_APPLESS_MAIN(DisplaySettingsTest)

@@ -1,7 +1,7 @@
 #pragma once
 
 // Typing and checking helpers for the tests that look at what a recompute
-// wrote (and what it left alone when it failed).
+// showed (and what it left alone when it failed).
 
 #include <QComboBox>
 #include <QLabel>
@@ -19,24 +19,32 @@ inline QString notANumber(const QString& text) {
     return QStringLiteral("'%1' ist kein gültiger Fließkommawert").arg(text);
 }
 
-// "Edit20=4.9" pairs: each field is emptied and the text typed key by key, in
-// the order given.
-inline void typeFields(QWidget* root, const QStringList& assignments) {
-    for (const QString& assignment : assignments) {
-        const QString name = assignment.section(QLatin1Char('='), 0, 0);
-        const QString text = assignment.section(QLatin1Char('='), 1);
-        QWidget* field = root->findChild<QWidget*>(name);
-        QVERIFY2(field, qPrintable(name));
-        retype(field, text);
+// What a user does, in order: "Edit20=4.9" empties the field and types the
+// text key by key; "ComboBox7#2" picks the list's third entry.
+inline void typeFields(QWidget* root, const QStringList& actions) {
+    for (const QString& action : actions) {
+        const bool pick = !action.contains(QLatin1Char('=')) && action.contains(QLatin1Char('#'));
+        const QString name = action.section(pick ? QLatin1Char('#') : QLatin1Char('='), 0, 0);
+        const QString value = action.section(pick ? QLatin1Char('#') : QLatin1Char('='), 1);
+        QWidget* control = root->findChild<QWidget*>(name);
+        QVERIFY2(control, qPrintable(name));
+        if (pick)
+            choose(qobject_cast<QComboBox*>(control), value.toInt());
+        else
+            retype(control, value);
     }
 }
 
-// Puts the cursor at the start (Home) or the end (End) of a field, where a
-// user would click to add a sign in front or a character after the number.
-inline void placeCursor(QWidget* field, bool atStart) {
-    QTest::keyClick(field, Qt::Key_End);
-    if (atStart)
-        QTest::keyClick(field, Qt::Key_Home);
+// "Label36=45.2": every label shows its text; all differences are reported.
+inline void verifyTexts(QWidget* root, const QStringList& expected) {
+    QStringList wrong;
+    for (const QString& e : expected) {
+        const QString name = e.section(QLatin1Char('='), 0, 0), text = e.section(QLatin1Char('='), 1);
+        auto* label = root->findChild<QLabel*>(name);
+        if (!label || label->text() != text)
+            wrong << QStringLiteral("%1 shows '%2', expected '%3'").arg(name, label ? label->text() : "<none>", text);
+    }
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
 }
 
 // Marks output labels so that a test can tell which ones the next recompute
@@ -49,35 +57,36 @@ inline void markUntouched(QWidget* root, const QStringList& labels) {
             label->setText(kUntouched);
 }
 
-// Compares the outputs after a recompute: the labels named in `written`
-// ("Label49= 45") show those texts, every other label of `outputs` still shows
-// the mark.
-// The last keystroke of `keys` is the one under test: the keys before it are
-// typed first, then the outputs are marked.
+// The last keystroke of `keys` is the one under test: the cursor goes to the
+// start of the field or its end, the keys before it are typed, the outputs
+// are marked, then the last key is typed.
 inline void typeLastKeyMarked(QWidget* root, QWidget* field, bool atStart, const QString& keys,
                               const QStringList& outputs) {
-    placeCursor(field, atStart);
+    QTest::keyClick(field, Qt::Key_End);
+    if (atStart)
+        QTest::keyClick(field, Qt::Key_Home);
     QTest::keyClicks(field, keys.chopped(1));
     markUntouched(root, outputs);
     QTest::keyClicks(field, keys.right(1));
 }
 
+// The labels named in `written` ("Label49= 45") show those texts; every other
+// label of `outputs` still shows the mark.
 inline void verifyOutputs(QWidget* root, const QStringList& outputs, const QStringList& written) {
+    QStringList expected;
     for (const QString& name : outputs) {
-        QString expected = kUntouched;
+        QString text = kUntouched;
         for (const QString& w : written)
             if (w.section(QLatin1Char('='), 0, 0) == name)
-                expected = w.section(QLatin1Char('='), 1);
-        auto* label = root->findChild<QLabel*>(name);
-        QVERIFY2(label, qPrintable(name));
-        QVERIFY2(label->text() == expected,
-                 qPrintable(QStringLiteral("%1 shows '%2', expected '%3'").arg(name, label->text(), expected)));
+                text = w.section(QLatin1Char('='), 1);
+        expected << name + QLatin1Char('=') + text;
     }
+    verifyTexts(root, expected);
 }
 
 // No label of the window may ever show a failed computation's value.
 inline void verifyNoNanOrInf(QWidget* root) {
-    static const QRegularExpression bad(QStringLiteral("nan|inf"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression bad(QStringLiteral("\\b(nan|inf)\\b"), QRegularExpression::CaseInsensitiveOption);
     for (const QLabel* label : root->findChildren<QLabel*>())
         QVERIFY2(!bad.match(label->text()).hasMatch(),
                  qPrintable(QStringLiteral("%1 shows '%2'").arg(label->objectName(), label->text())));
