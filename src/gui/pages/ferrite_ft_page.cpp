@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "catalogue/ferrite_ft.h"
+#include "format/calc_error.h"
 #include "widgets/builders.h"
 #include "widgets/result_label.h"
 
@@ -100,5 +101,28 @@ FerriteFtPage::FerriteFtPage(PageContext& context, QWidget* parent)
 }
 
 void FerriteFtPage::recompute() { apply(RecomputeFerriteFt(selection(), fields(), environment())); }
+
+} // namespace torvex::gui
+
+namespace torvex::gui {
+
+FtPageState FerriteFtPage::takeOverState() const {
+    const CatalogueSelection chosen = selection();
+    WindingFields typed = fields();
+    FtPageState state{chosen.size, chosen.material, typed.turns, 0, typed.frequency, typed.frequencyUnit};
+    // N for the wanted inductance as the page computes it, from the inductance
+    // alone: a frequency or turns that do not read must not lose it.
+    typed.frequency.clear();
+    typed.turns.clear();
+    if (const long double al = FtAl(chosen.size, chosen.material); al > 0) {
+        const CoreSizeWithInches& core = FtSizeTable[std::size_t(chosen.size)];
+        try {
+            state.computedTurns = CalculateWinding(core.da, core.di, core.h, al, typed, environment()).N;
+        } catch (const CalcError&) {
+            // An inductance that does not read: no turns to take over.
+        }
+    }
+    return state;
+}
 
 } // namespace torvex::gui
