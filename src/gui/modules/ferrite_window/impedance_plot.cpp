@@ -40,10 +40,16 @@ constexpr qreal kCurveWidth = 2.0;
 
 bool IsDark(const QPalette& palette) { return palette.color(QPalette::Window).lightness() < 128; }
 
-QPen CurvePen(const QColor& colour) {
-    QPen pen(colour, kCurveWidth);
-    pen.setCapStyle(Qt::RoundCap);
-    return pen;
+// The chart strokes a curve segment by segment: round caps would cost a
+// rounded end on each of some 400 segments, several milliseconds a redraw.
+QPen CurvePen(const QColor& colour) { return QPen(colour, kCurveWidth, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin); }
+
+// `over` laid on `under` with the given opacity, as an opaque colour: a grid
+// line in it is drawn as a plain fill, where a translucent or dotted one
+// (the theme's) costs a blend or a dash pattern on every pixel.
+QColor Mixed(const QColor& over, const QColor& under, qreal opacity) {
+    auto mix = [opacity](int a, int b) { return int(a * opacity + b * (1 - opacity) + 0.5); };
+    return QColor(mix(over.red(), under.red()), mix(over.green(), under.green()), mix(over.blue(), under.blue()));
 }
 
 } // namespace
@@ -215,17 +221,15 @@ void ImpedancePlot::followPalette() {
     m_chart->setPlotAreaBackgroundVisible(false);
     m_chart->legend()->setLabelColor(text);
 
-    QColor grid = text;
-    grid.setAlpha(70);
-    QColor minorGrid = text;
-    minorGrid.setAlpha(28);
+    const QPen grid(Mixed(text, window, 0.27), 1);
+    const QPen minorGrid(Mixed(text, window, 0.11), 1);
     for (QAbstractAxis* axis :
          {static_cast<QAbstractAxis*>(m_frequencyAxis), static_cast<QAbstractAxis*>(m_impedanceAxis)}) {
         axis->setLabelsColor(text);
         axis->setTitleBrush(text);
         axis->setLinePenColor(text);
-        axis->setGridLineColor(grid);
-        axis->setMinorGridLineColor(minorGrid);
+        axis->setGridLinePen(grid);
+        axis->setMinorGridLinePen(minorGrid);
     }
     colourSeries();
 }
