@@ -54,9 +54,10 @@ QColor Mixed(const QColor& over, const QColor& under, qreal opacity) {
 
 } // namespace
 
-ImpedancePlot::ImpedancePlot(QWidget* parent) : QChartView(parent) {
-    m_chart = new QChart;
-    setChart(m_chart); // the view owns it
+// Built with its chart: a view built without one makes its own, which
+// setChart() would leave to nobody.
+ImpedancePlot::ImpedancePlot(QWidget* parent) : QChartView(new QChart, parent) {
+    m_chart = chart(); // the view owns it
     setRenderHint(QPainter::Antialiasing);
     m_chart->setMargins(QMargins(2, 2, 2, 2));
     m_chart->legend()->setAlignment(Qt::AlignBottom);
