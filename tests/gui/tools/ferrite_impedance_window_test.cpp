@@ -84,7 +84,7 @@ void FerriteImpedanceWindowTest::typedCase_data() {
     QTest::addColumn<int>("unit");
     QTest::addColumn<QString>("shown"); // kOutputs in order, "|" between them
     QTest::addColumn<QString>("message");
-    // The FT240 in 43, 11 turns, 2 pF: 2.02 + j2.75, 5.77 - j2.46, 1.09 - j2.83 kOhm.
+    // The help's worked example, FT240 in 43, 11 turns, 2 pF: 2.02 + j2.75, 5.77 - j2.46, 1.09 - j2.83 kOhm.
     QTest::newRow("3.6 MHz") << "3.6" << 1 << "687.6|423.3|113.8 µH|2.017 kΩ|2.750 kΩ|3.410 kΩ|1.624|10.64 MHz|9"
                              << "";
     QTest::newRow("14 MHz") << "14" << 1 << "226.9|293.1|37.55 µH|5.774 kΩ|-2.462 kΩ|6.277 kΩ|0.7741|10.64 MHz|9"

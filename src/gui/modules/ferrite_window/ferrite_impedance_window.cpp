@@ -247,8 +247,8 @@ void FerriteImpedanceWindow::layOut() {
     window->addLayout(bottom);
 }
 
-// The example at the first opening, unless the ferrite page hands its
-// values over when the window is shown.
+// The help's worked example at the first opening, unless the ferrite page
+// hands its values over when the window is shown.
 void FerriteImpedanceWindow::showDefaults() {
     const FerriteImpedanceInput in = DefaultFerriteImpedanceInput(m_materials, settings());
     m_sizeList->setCurrentIndex(in.size);
