@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev libqt6svg6
+  qt6-charts-dev libqt6opengl6-dev  # the ferrite window's plot; Qt Charts' CMake package needs OpenGL's
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core locales
 )

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package build/package/torvex_<version>_amd64.deb from a
 # release build, then checks it: lintian, the desktop entry, the AppStream
-# metadata, and the unpacked program answering --version without a display.
+# metadata, the unpacked program answering --version without a display, and
+# the ferrite window opening from the unpacked module.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -25,6 +26,8 @@ cmake -S . -B "$build" -G Ninja \
   -DCMAKE_EXE_LINKER_FLAGS="$ldflags" -DCMAKE_SHARED_LINKER_FLAGS="$ldflags" \
   -DCMAKE_MODULE_LINKER_FLAGS="$ldflags"
 cmake --build "$build"
+# Not packaged: it opens the ferrite window from the unpacked package below.
+cmake --build "$build" --target ferrite_module_check
 
 rm -rf "$out"
 (cd "$build" && cpack -B "$out")
@@ -58,6 +61,10 @@ if [ "$status" -ne 124 ]; then
   exit 1
 fi
 echo "torvex starts (offscreen)"
+# The program finds the ferrite window's module where the package puts it,
+# and the module loads with the package's dependencies.
+env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$unpacked/runtime" \
+  "$build/src/app/ferrite_module_check" "$unpacked/usr/bin"
 
 desktop-file-validate "$unpacked/usr/share/applications/torvex.desktop"
 appstreamcli validate --no-net "$unpacked"/usr/share/metainfo/*.metainfo.xml

@@ -26,6 +26,7 @@
 #include "tools/al_permeability_window.h"
 #include "tools/conversion_window.h"
 #include "tools/copper_resistance_window.h"
+#include "tools/ferrite_window_opener.h"
 #include "tools/resonance_window.h"
 #include "widgets/builders.h"
 #include "widgets/colours.h"
@@ -101,6 +102,7 @@ MainWindow::MainWindow(const PlatformServices& services)
 // errors, so they go first.
 MainWindow::~MainWindow() {
     m_built.clear();
+    m_ferrite.reset();
     m_conversion.reset();
     m_copper.reset();
     m_alPermeability.reset();
@@ -135,6 +137,7 @@ void MainWindow::buildMenu() {
     command(tools, "Schwingkreis1", 274, TableText(274, shown), &MainWindow::showResonanceWindow);
     command(tools, "RCu1", 275, TableText(275, shown), &MainWindow::showCopperResistanceWindow);
     command(tools, "Umrechnungminch1", 272, TableText(272, shown), &MainWindow::showConversionWindow);
+    command(tools, "ferriteImpedanceAction", 2101, TableText(2101, shown), &MainWindow::showFerriteImpedanceWindow);
 
     QMenu* language = addSubmenu(bar, "Sprache1", 276, TableText(276, shown));
     m_english = check(command(language, "English1", 0, QStringLiteral("&English"), &MainWindow::showEnglish));
@@ -170,6 +173,7 @@ void MainWindow::buildToolBar() {
         {"ToolButton2", 482, ":/torvex/resonance.svg", &MainWindow::showResonanceWindow},
         {"ToolButton3", 483, ":/torvex/copper.svg", &MainWindow::showCopperResistanceWindow},
         {"ToolButton5", 485, ":/torvex/conversion.svg", &MainWindow::showConversionWindow},
+        {"ferriteImpedanceButton", 2102, ":/torvex/ferrite.svg", &MainWindow::showFerriteImpedanceWindow},
         {"ToolButton4", 0, nullptr, nullptr}, // separator
         {"ToolButton6", 484, ":/torvex/help.svg", &MainWindow::showHelpContents},
     };

@@ -23,6 +23,7 @@ class ConversionWindow;
 class CopperResistanceWindow;
 class DecimalKeyFilter;
 class FerriteFtPage;
+class FerriteWindowOpener;
 class FerroxcubePage;
 class HintTracker;
 class IronPowderPage;
@@ -74,6 +75,8 @@ public:
     void showResonanceWindow();
     void showCopperResistanceWindow();
     void showConversionWindow();
+    // Loads the ferrite impedance window's module on the first call.
+    void showFerriteImpedanceWindow();
     // F1: the help context of the focused control or its nearest ancestor.
     void showContextHelp();
 
@@ -122,6 +125,7 @@ private:
     std::unique_ptr<AlPermeabilityWindow> m_alPermeability;
     std::unique_ptr<CopperResistanceWindow> m_copper;
     std::unique_ptr<ConversionWindow> m_conversion;
+    std::unique_ptr<FerriteWindowOpener> m_ferrite;
     QList<QWidget*> m_built; // in the order they were built
 
     QAction* m_german = nullptr;

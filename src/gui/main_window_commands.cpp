@@ -20,6 +20,7 @@
 #include "tools/al_permeability_window.h"
 #include "tools/conversion_window.h"
 #include "tools/copper_resistance_window.h"
+#include "tools/ferrite_window_opener.h"
 #include "tools/resonance_window.h"
 #include "widgets/language.h"
 
@@ -94,6 +95,22 @@ void MainWindow::showAlPermeabilityWindow() { alPermeabilityWindow().showAndRais
 void MainWindow::showResonanceWindow() { resonanceWindow().showAndRaise(); }
 void MainWindow::showCopperResistanceWindow() { copperResistanceWindow().showAndRaise(); }
 void MainWindow::showConversionWindow() { conversionWindow().showAndRaise(); }
+
+// The window and its module come on the first opening; the window finds its
+// help itself, and takes the ferrite page over when that page is in front.
+void MainWindow::showFerriteImpedanceWindow() {
+    if (!m_ferrite)
+        m_ferrite = std::make_unique<FerriteWindowOpener>(
+            *this, FerriteWindowLoader::defaultFolders(QCoreApplication::applicationDirPath()),
+            [this](int context) { m_services.help->showContext(helpFile(), context); },
+            [this]() -> std::optional<FtPageState> {
+                if (m_pages->currentWidget() != m_ferritePage)
+                    return std::nullopt;
+                return m_ferritePage->takeOverState();
+            });
+    if (QWidget* window = m_ferrite->open(); window && !m_built.contains(window))
+        m_built << window;
+}
 
 void MainWindow::addContextHelpKey(QWidget* window) {
     auto* key = new QShortcut(QKeySequence(Qt::Key_F1), window);

@@ -1,7 +1,8 @@
 # Installs a Torvex build into a scratch prefix and checks the result.
-# Called by CTest with BUILD_DIR, PREFIX, BINDIR, DATADIR, MANDIR, VERSION,
-# SOURCE_DIR and CHECK (the help lookup checker, run on the installed
-# program's folder).
+# Called by CTest with BUILD_DIR, PREFIX, BINDIR, DATADIR, LIBDIR, MANDIR,
+# VERSION, SOURCE_DIR, MODULE (the ferrite window's module file), CHECK (the
+# help lookup checker) and MODULE_CHECK (opens the ferrite window from the
+# installed module); both are run on the installed program's folder.
 
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
@@ -14,6 +15,8 @@ set(expected
   "${BINDIR}/torvex"
   "${DATADIR}/torvex/torvex11_d.hlp"
   "${DATADIR}/torvex/torvex11_e.hlp"
+  "${DATADIR}/torvex/ferrite-window.png"
+  "${LIBDIR}/torvex/${MODULE}"
   "${DATADIR}/applications/torvex.desktop"
   "${DATADIR}/icons/hicolor/scalable/apps/torvex.svg"
   "${DATADIR}/metainfo/org.torvex.Torvex.metainfo.xml"
@@ -81,6 +84,12 @@ execute_process(COMMAND "${CHECK}" "${PREFIX}/${BINDIR}"
                 RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "help lookup of the installed program:\n${output}")
+endif()
+message(STATUS "${output}")
+execute_process(COMMAND "${MODULE_CHECK}" "${PREFIX}/${BINDIR}"
+                RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "the ferrite window from the installed module:\n${output}")
 endif()
 message(STATUS "${output}")
 file(REMOVE_RECURSE "${PREFIX}")

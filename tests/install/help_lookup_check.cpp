@@ -1,13 +1,16 @@
 // Asks the program's help lookup where an installed program in the given
 // folder finds its help, and checks that both help files are there and hold
-// the help contexts. Exit code 0 when they are.
+// the help contexts; then that the module lookup finds the ferrite window's
+// module where the installed program looks first. Exit code 0 when they are.
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
 #include <cstdio>
 
 #include "platform/system_platform.h"
+#include "tools/ferrite_window_loader.h"
 
 int main(int argc, char* argv[]) {
     if (argc != 2) {
@@ -23,10 +26,20 @@ int main(int argc, char* argv[]) {
     }
     for (const char* name : {"torvex11_d.hlp", "torvex11_e.hlp"}) {
         QFile help(helpFolder + QLatin1String(name));
-        if (!help.open(QIODevice::ReadOnly) || !help.readAll().contains("<a name=\"context-53\">")) {
+        if (!help.open(QIODevice::ReadOnly) || !help.readAll().contains("<a name=\"context-54\">")) {
             std::fprintf(stderr, "%s is missing or holds no help contexts\n", qPrintable(help.fileName()));
             return 1;
         }
+    }
+    // The first folder is the installed one; a build tree around the scratch
+    // prefix would only come after it.
+    using torvex::gui::FerriteWindowLoader;
+    const QString module =
+        QDir(FerriteWindowLoader::defaultFolders(programFolder).value(0)).filePath(FerriteWindowLoader::moduleFileName());
+    std::printf("ferrite window module: %s\n", qPrintable(module));
+    if (!QFileInfo(module).isFile()) {
+        std::fprintf(stderr, "the module is not where the installed program looks for it\n");
+        return 1;
     }
     return 0;
 }

@@ -7,6 +7,7 @@
 #include "ferrite/fill_text.h"
 #include "ferrite/impedance_model.h"
 #include "format/fp_guard.h"
+#include "format/number_format.h"
 #include "format/number_reader.h"
 #include "format/significant_format.h"
 #include "text/text_table.h"
@@ -24,6 +25,8 @@ constexpr int kFrequencyOutsideText = 2430;
 constexpr int kBandOutsideText = 2431;
 constexpr int kBandReversedText = 2432;
 constexpr int kNotReachableText = 2433;
+// "Da %1  Di %2  h %3".
+constexpr int kDimensionsText = 2185;
 
 std::string Fraction(std::string_view whole, std::string_view fraction, std::string_view separator)
 {
@@ -118,6 +121,19 @@ FerriteImpedanceInput DefaultFerriteImpedanceInput(const MaterialList& materials
     in.bandTo = "30";
     in.target = "1000";
     return in;
+}
+
+std::string FtSizeDimensions(int size, const Settings& settings)
+{
+    if (size < 0 || static_cast<std::size_t>(size) >= FtSizeTable.size()) return {};
+    const CoreSizeWithInches& core = FtSizeTable[static_cast<std::size_t>(size)];
+    const std::string_view pattern = LoadText(kDimensionsText, settings.language);
+    if (settings.usUnits()) {
+        const auto inches = [](std::string_view text) { return std::string(text) + " in"; };
+        return FillText(pattern, {inches(core.daInch), inches(core.diInch), inches(core.hInch)});
+    }
+    const auto mm = [](long double x) { return FormatFixed(x, 0, 2) + " mm"; };
+    return FillText(pattern, {mm(core.da), mm(core.di), mm(core.h)});
 }
 
 FerriteImpedanceOutcome FerriteImpedance(const FerriteImpedanceInput& in, const MaterialList& materials,

@@ -93,6 +93,12 @@ struct FerriteImpedanceOutcome {
     std::optional<CalcError> error;
 };
 
+// The dimensions shown beside the size list: in metric units Da, Di and h in
+// mm with the ferrite page's two decimals ("Da 61.00 mm  Di 35.60 mm  h
+// 12.70 mm"), in US units the catalogue's inch texts ("OD 2.400 in ..."), in
+// the interface language; empty for a position outside FtSizeTable.
+std::string FtSizeDimensions(int size, const Settings& settings);
+
 // Reads the fields in the window's order (turns, frequency, capacitance, band,
 // target) and computes what each makes possible. A size or material position
 // outside its list shows kNoValue everywhere and empty curves.

@@ -9,6 +9,7 @@
 #include "calc/ferrite_ft_page.h"
 #include "catalogue/ferrite_ft.h"
 #include "widgets/binding.h"
+#include "format/calc_error.h"
 #include "widgets/builders.h"
 #include "widgets/result_label.h"
 
@@ -129,6 +130,30 @@ void FerriteFtPage::recompute() {
     ShowTexts(outcome.shown, *this, kShown);
     showMade(outcome.shown.made);
     reportFailure(outcome.error);
+}
+
+} // namespace torvex::gui
+
+namespace torvex::gui {
+
+FtPageState FerriteFtPage::takeOverState() const {
+    const CataloguePageInputs now = inputs();
+    const CatalogueSelection chosen = now.selection;
+    WindingFields typed = now.fields;
+    FtPageState state{chosen.size, chosen.material, typed.turns, 0, typed.frequency, typed.frequencyUnit};
+    // N for the wanted inductance as the page computes it, from the inductance
+    // alone: a frequency or turns that do not read must not lose it.
+    typed.frequency.clear();
+    typed.turns.clear();
+    if (const long double al = FtAl(chosen.size, chosen.material); al > 0) {
+        const CoreSizeWithInches& core = FtSizeTable[std::size_t(chosen.size)];
+        try {
+            state.computedTurns = CalculateWinding(core.da, core.di, core.h, al, typed, engineSettings()).N;
+        } catch (const CalcError&) {
+            // An inductance that does not read: no turns to take over.
+        }
+    }
+    return state;
 }
 
 } // namespace torvex::gui

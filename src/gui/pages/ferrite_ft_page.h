@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ferrite/ft_take_over.h"
 #include "pages/catalogue_page.h"
 
 namespace torvex::gui {
@@ -10,6 +11,10 @@ class FerriteFtPage : public CataloguePage {
 public:
     explicit FerriteFtPage(PageContext& context, QWidget* parent = nullptr);
     void recompute() override;
+    // What the ferrite impedance window takes over when it is opened from
+    // this page: the lists, the typed turns, the turns for the wanted
+    // inductance and the working frequency.
+    torvex::FtPageState takeOverState() const;
 
 private:
     // The material's frequency ranges: resonant circuits, wide band, chokes.

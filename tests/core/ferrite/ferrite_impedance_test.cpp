@@ -186,6 +186,17 @@ TEST(FerriteImpedanceTest, DefaultsUseTheLocaleSeparator)
     EXPECT_EQ(FerriteImpedance(in, kMaterials, kGerman).shown.resistance, "2.017 kΩ");
 }
 
+TEST(FerriteImpedanceTest, SizeDimensions)
+{
+    const Settings us{".", UnitSystem::Us, Language::English};
+    // The ferrite page's texts: Da, Di, h with two decimals, the catalogue's inches.
+    EXPECT_EQ(FtSizeDimensions(17, kGerman), "Da 61.00 mm  Di 35.60 mm  h 12.70 mm");
+    EXPECT_EQ(FtSizeDimensions(0, kEnglish), "OD 5.80 mm  ID 3.05 mm  h 1.52 mm");
+    EXPECT_EQ(FtSizeDimensions(12, us), "OD 1.500 in  ID 0.750 in  h 0.590 in");
+    EXPECT_EQ(FtSizeDimensions(-1, kGerman), "");
+    EXPECT_EQ(FtSizeDimensions(18, kGerman), "");
+}
+
 TEST(FtTakeOverTest, MaterialNames)
 {
     const struct {

@@ -30,6 +30,7 @@ private slots:
     void keyFilter();
     void closingTheMainWindowEndsTheProgram();
     void aCommandShowsOneMessageAtMost();
+    void ferriteWindowTakesOverTheFerritePage();
 };
 
 void CommandsTest::unitCommandsSwitchAndAlwaysRunInFull() {
@@ -209,6 +210,43 @@ void CommandsTest::aCommandShowsOneMessageAtMost() {
     test::retype(p.find("Edit11"), QStringLiteral("++"));
     test::retype(p.find("Edit17"), QStringLiteral("xx"));
     QCOMPARE(p.errors.messages.size(), 4);
+}
+
+// Built on its first opening, from the tool bar or the menu; opened while
+// the ferrite page is in front, the window takes that page over.
+void CommandsTest::ferriteWindowTakesOverTheFerritePage() {
+    StartedProgram p(1031, QStringLiteral(","));
+    QCOMPARE(p.find("FerriteImpedanceWindow"), nullptr);
+    p.find<QTabWidget>("PageControl1")->setCurrentIndex(1);
+    test::choose(p.find<QComboBox>("ComboBox5"), 17); // FT240
+    test::retype(p.find("Edit17"), QStringLiteral("100")); // µH: N = 8.98
+    test::retype(p.find("Edit18"), QStringLiteral("1500")); // kHz
+    QTest::mouseClick(p.find<QToolButton>("ferriteImpedanceButton"), Qt::LeftButton);
+    QWidget* w = p.find("FerriteImpedanceWindow");
+    QVERIFY(w && w->isVisible());
+    const auto shown = [w](const char* name) {
+        if (auto* list = w->findChild<QComboBox*>(QLatin1String(name)))
+            return list->currentText();
+        return w->findChild<QLineEdit*>(QLatin1String(name))->text();
+    };
+    const QStringList fields{"sizeList", "materialList", "turnsField", "frequencyField", "frequencyUnitList"};
+    QStringList taken;
+    for (const QString& name : fields)
+        taken << shown(name.toLatin1().constData());
+    QCOMPARE(taken, (QStringList{"FT240", "43", "9", "1500", "kHz"}));
+
+    // From another page the window keeps what it shows.
+    test::retype(w->findChild<QLineEdit*>(QStringLiteral("turnsField")), QStringLiteral("12"));
+    w->close();
+    p.find<QTabWidget>("PageControl1")->setCurrentIndex(0);
+    p.action("ferriteImpedanceAction")->trigger();
+    QCOMPARE(p.find("FerriteImpedanceWindow"), w);
+    QCOMPARE(shown("turnsField"), QStringLiteral("12"));
+    QVERIFY(p.errors.messages.isEmpty());
+
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QTest::keyClick(w->findChild<QLineEdit*>(QStringLiteral("turnsField")), Qt::Key_F1);
+    QCOMPARE(p.help.opened, (QList{opened(QStringLiteral("torvex11_d.hlp"), 54)}));
 }
 
 QTEST_MAIN(CommandsTest)
