@@ -47,8 +47,8 @@ Counts CountIn(const QWidget* root) {
 }
 
 void Print(const char* what, const Counts& c) {
-    std::printf("%-12s labels %3d  edits %2d  combos %2d (editable %d, items %4d)\n", what, c.labels, c.edits,
-                c.combos, c.editableCombos, c.comboItems);
+    std::printf("%-12s labels %3d  edits %2d  combos %2d (editable %d, items %4d)\n", what, c.labels, c.edits, c.combos,
+                c.editableCombos, c.comboItems);
 }
 
 } // namespace

@@ -29,8 +29,7 @@ const Settings kUs{",", UnitSystem::Us, Language::English};
 // Arg 0: metric, 1: US units.
 const Settings& SettingsOf(const benchmark::State& state) { return state.range(0) ? kUs : kMetric; }
 
-template <class F>
-void Run(benchmark::State& state, F&& recompute) {
+template <class F> void Run(benchmark::State& state, F&& recompute) {
     for (auto _ : state) {
         auto o = recompute();
         benchmark::DoNotOptimize(o);
@@ -41,9 +40,15 @@ void Run(benchmark::State& state, F&& recompute) {
 // TN 10/6/4 with 3C11), 10 µH at 7 MHz and 20 turns.
 const WindingFields kWinding{"10", 1, "7", 2, "20"};
 
-void IronPowder(benchmark::State& s) { Run(s, [&] { return RecomputeIronPowder({{7, 2}, kWinding}, SettingsOf(s)); }); }
-void FerriteFt(benchmark::State& s) { Run(s, [&] { return RecomputeFerriteFt({{2, 0}, kWinding}, SettingsOf(s)); }); }
-void Siferrit(benchmark::State& s) { Run(s, [&] { return RecomputeSiferrit({{3, 1}, kWinding}, SettingsOf(s)); }); }
+void IronPowder(benchmark::State& s) {
+    Run(s, [&] { return RecomputeIronPowder({{7, 2}, kWinding}, SettingsOf(s)); });
+}
+void FerriteFt(benchmark::State& s) {
+    Run(s, [&] { return RecomputeFerriteFt({{2, 0}, kWinding}, SettingsOf(s)); });
+}
+void Siferrit(benchmark::State& s) {
+    Run(s, [&] { return RecomputeSiferrit({{3, 1}, kWinding}, SettingsOf(s)); });
+}
 void Ferroxcube(benchmark::State& s) {
     Run(s, [&] { return RecomputeFerroxcube({{39, 1}, kWinding}, SettingsOf(s)); });
 }
@@ -94,10 +99,18 @@ void CopperResistance(benchmark::State& s) {
     Run(s, [&] { return RecomputeCopperResistance(in, SettingsOf(s)); });
 }
 
-void ImperialToMetric(benchmark::State& s) { Run(s, [&] { return RecomputeImperialToMetric({"12,5", 1}, kMetric); }); }
-void MetricToImperial(benchmark::State& s) { Run(s, [&] { return RecomputeMetricToImperial({"12,5", 1}, kMetric); }); }
-void GaugeDiameter(benchmark::State& s) { Run(s, [&] { return RecomputeGaugeDiameter({23}, kMetric); }); }
-void Fahrenheit(benchmark::State& s) { Run(s, [&] { return RecomputeFahrenheit({"98,6"}, kMetric); }); }
+void ImperialToMetric(benchmark::State& s) {
+    Run(s, [&] { return RecomputeImperialToMetric({"12,5", 1}, kMetric); });
+}
+void MetricToImperial(benchmark::State& s) {
+    Run(s, [&] { return RecomputeMetricToImperial({"12,5", 1}, kMetric); });
+}
+void GaugeDiameter(benchmark::State& s) {
+    Run(s, [&] { return RecomputeGaugeDiameter({23}, kMetric); });
+}
+void Fahrenheit(benchmark::State& s) {
+    Run(s, [&] { return RecomputeFahrenheit({"98,6"}, kMetric); });
+}
 
 } // namespace
 

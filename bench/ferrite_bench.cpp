@@ -181,9 +181,7 @@ int main(int argc, char** argv) {
 
     Started started;
     g_started = &started;
-    benchmark::RegisterBenchmark("FerriteOpening/FerriteImpedanceWindow", FirstOpening)
-        ->Iterations(1)
-        ->UseManualTime();
+    benchmark::RegisterBenchmark("FerriteOpening/FerriteImpedanceWindow", FirstOpening)->Iterations(1)->UseManualTime();
     benchmark::RegisterBenchmark("FerriteKeystroke/FerriteImpedanceWindow.turnsField", Keystrokes)
         ->Iterations(1000)
         ->UseManualTime()

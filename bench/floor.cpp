@@ -24,6 +24,7 @@ struct PageCounts {
 // Counted at run time from the real main window by bench_count_controls
 // (German start, metric units): 242 labels, 26 line edits, 21 lists (one of
 // them editable, whose edit part is not among the 26) with 254 items.
+// clang-format off
 constexpr std::array<PageCounts, 6> kPages{{
     {46, 3, 4, 0, 44},  // iron powder
     {47, 3, 4, 0, 38},  // ferrite FT
@@ -55,6 +56,7 @@ QWidget* MakePage(const PageCounts& counts) {
     }
     return page;
 }
+// clang-format on
 
 } // namespace
 

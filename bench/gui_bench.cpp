@@ -94,8 +94,7 @@ Clock::duration ThreadCpuTime() {
 struct Sample {
     Clock::duration wall, cpu;
 };
-template <class F>
-Sample Time(F&& f) {
+template <class F> Sample Time(F&& f) {
     const auto c0 = ThreadCpuTime();
     const auto t0 = Clock::now();
     f();
@@ -166,8 +165,8 @@ struct Field {
     const char* calculator; // names the benchmark
     const char* window;
     const char* field;
-    const char* start; // the field's text before each digit is added
-    const char* output; // a label the recompute writes, checked once
+    const char* start;                                       // the field's text before each digit is added
+    const char* output;                                      // a label the recompute writes, checked once
     std::vector<std::pair<const char*, const char*>> others; // the calculator's other inputs
 };
 
@@ -286,6 +285,7 @@ void Switches(benchmark::State& state, void (torvex::gui::MainWindow::*there)(),
 // One entry field of every calculator, with the other inputs filled in so
 // that the recompute runs its whole way.
 const std::vector<Field>& Fields() {
+    // clang-format off
     static const std::vector<Field> fields{
         {"IronPowder", "TForm1", "Edit1", "10", "Label36", {{"Edit3", "7"}, {"Edit2", "20"}}},
         {"FerriteFt", "TForm1", "Edit17", "10", "Label123", {{"Edit18", "7"}, {"Edit19", "20"}}},
@@ -306,6 +306,7 @@ const std::vector<Field>& Fields() {
         {"MetricToImperial", "TForm5", "Edit2", "12", "Label2", {}},
         {"Fahrenheit", "TForm5", "Edit3", "98", "Label4", {}},
     };
+    // clang-format on
     return fields;
 }
 
@@ -324,19 +325,27 @@ int main(int argc, char** argv) {
     for (const Field& f : Fields()) {
         const std::string name = std::string("Keystroke/") + f.calculator + "/" + f.window + "." + f.field;
         benchmark::RegisterBenchmark(name.c_str(), [&f](benchmark::State& s) { Keystrokes(s, f); })
-            ->Iterations(kKeys)->UseManualTime()->Unit(benchmark::kMicrosecond);
+            ->Iterations(kKeys)
+            ->UseManualTime()
+            ->Unit(benchmark::kMicrosecond);
     }
     benchmark::RegisterBenchmark("Keystroke/GaugeDiameter/TForm5.ComboBox3", GaugeKeystrokes)
-        ->Iterations(kKeys)->UseManualTime()->Unit(benchmark::kMicrosecond);
+        ->Iterations(kKeys)
+        ->UseManualTime()
+        ->Unit(benchmark::kMicrosecond);
 
     using torvex::gui::MainWindow;
     constexpr int kSwitches = 200;
-    benchmark::RegisterBenchmark("Switch/Language", [](benchmark::State& s) {
-        Switches(s, &MainWindow::showEnglish, &MainWindow::showGerman);
-    })->Iterations(kSwitches)->UseManualTime()->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("Switch/Units", [](benchmark::State& s) {
-        Switches(s, &MainWindow::useUsUnits, &MainWindow::useMetricUnits);
-    })->Iterations(kSwitches)->UseManualTime()->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark(
+        "Switch/Language", [](benchmark::State& s) { Switches(s, &MainWindow::showEnglish, &MainWindow::showGerman); })
+        ->Iterations(kSwitches)
+        ->UseManualTime()
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark(
+        "Switch/Units", [](benchmark::State& s) { Switches(s, &MainWindow::useUsUnits, &MainWindow::useMetricUnits); })
+        ->Iterations(kSwitches)
+        ->UseManualTime()
+        ->Unit(benchmark::kMicrosecond);
 
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -104,7 +104,8 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
 
     std::vector<Program> programs{{argv[2], {}, {}, {}}, {argv[3], {}, {}, {}}};
-    for (Program& p : programs) RunOnce(p.path); // warm the file cache
+    for (Program& p : programs)
+        RunOnce(p.path); // warm the file cache
     // A B, B A, A B, ...: neither program always runs right after the other.
     for (int i = 0; i < n; ++i) {
         for (int k = 0; k < 2; ++k) {

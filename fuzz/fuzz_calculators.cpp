@@ -100,13 +100,15 @@ int __real_fetestexcept(int excepts);
 
 int __wrap_fetestexcept(int excepts) {
     const int raised = __real_fetestexcept(excepts);
-    if (g_watching) g_faultJustSeen = (raised & kFaultFlags) != 0;
+    if (g_watching)
+        g_faultJustSeen = (raised & kFaultFlags) != 0;
     return raised;
 }
 
 int __wrap_feclearexcept(int excepts) {
     if (g_watching) {
-        if (__real_fetestexcept(excepts & kFaultFlags) != 0 && !g_faultJustSeen) ++g_faultsLost;
+        if (__real_fetestexcept(excepts & kFaultFlags) != 0 && !g_faultJustSeen)
+            ++g_faultsLost;
         g_faultJustSeen = false;
     }
     return __real_feclearexcept(excepts);
@@ -127,13 +129,13 @@ struct Outcome {
     // The value of a field of this calculator.
     std::optional<std::string> operator[](std::string_view name) const {
         for (const torvex::shown::Field& f : fields)
-            if (f.name == name) return f.value;
+            if (f.name == name)
+                return f.value;
         fuzzcheck::Fail("the fuzzer asks for a field the result has", std::string(name));
     }
 };
 
-template <class Shown>
-Outcome Flat(const torvex::Outcome<Shown>& o) {
+template <class Shown> Outcome Flat(const torvex::Outcome<Shown>& o) {
     return {torvex::shown::Fields(o.shown), o.error};
 }
 
@@ -190,10 +192,12 @@ Input ParseInput(const std::uint8_t* data, std::size_t size, std::size_t calcula
     in.settings.units = (flags & 2u) != 0 ? torvex::UnitSystem::Us : torvex::UnitSystem::Metric;
     in.settings.language = (flags & 4u) != 0 ? torvex::Language::English : torvex::Language::German;
     in.skinEffect = (flags & 8u) != 0;
-    for (int i = 0; i < 4; ++i) in.position[i] = static_cast<int>(header(2 + static_cast<std::size_t>(i), '1')) - '0';
+    for (int i = 0; i < 4; ++i)
+        in.position[i] = static_cast<int>(header(2 + static_cast<std::size_t>(i), '1')) - '0';
 
     std::string_view body = bytes.size() > kHeaderSize ? bytes.substr(kHeaderSize) : std::string_view{};
-    if (!body.empty() && body.front() == '\n') body.remove_prefix(1);
+    if (!body.empty() && body.front() == '\n')
+        body.remove_prefix(1);
     in.fields = SplitFields(body);
     in.settings.decimalSeparator = in.separator;
     return in;
@@ -222,7 +226,8 @@ struct Calculator {
 
 std::vector<FieldUse> FirstFields(std::size_t n) {
     std::vector<FieldUse> uses;
-    for (std::size_t i = 0; i < n; ++i) uses.push_back({i});
+    for (std::size_t i = 0; i < n; ++i)
+        uses.push_back({i});
     return uses;
 }
 
@@ -232,14 +237,11 @@ torvex::WindingFields Winding(const Input& in) {
 
 torvex::CataloguePageInputs Page(const Input& in) { return {{in.position[0], in.position[1]}, Winding(in)}; }
 
-torvex::ResonanceRowInputs Row(const Input& in) {
-    return {in.field(0), in.position[0], in.field(1), in.position[1]};
-}
+torvex::ResonanceRowInputs Row(const Input& in) { return {in.field(0), in.position[0], in.field(1), in.position[1]}; }
 
 auto Fixed(std::size_t n) {
     return [n](const Input&) { return FirstFields(n); };
 }
-
 
 // ---------------------------------------------------------------------------
 // The texts of the program's own that a run may show.
@@ -248,14 +250,17 @@ const std::set<std::string, std::less<>>& ProgramTexts() {
     static const std::set<std::string, std::less<>> texts = [] {
         std::set<std::string, std::less<>> t{"xxx", "", " cm", " AWG", "t < -200 °C", "t > 250 °C", "0.000"};
         for (std::string_view prefix : {"T", "G", "M", "k", "", "m", "µ", "n", "p"})
-            for (std::string_view unit : {"", "H", "F", "Hz"}) t.insert(std::string(prefix) + std::string(unit));
+            for (std::string_view unit : {"", "H", "F", "Hz"})
+                t.insert(std::string(prefix) + std::string(unit));
         for (const char* unit : {"Tm", "Gm", "Mm", "km", "m", "cm", "mm", "nm", "pm", " in", " ft", " yd"})
             t.insert(unit);
-        for (std::string_view name : torvex::AwgNames) t.insert(std::string(name));
+        for (std::string_view name : torvex::AwgNames)
+            t.insert(std::string(name));
 
         auto inches = [&t](const auto& sizes) {
             for (const auto& s : sizes)
-                for (std::string_view x : {s.daInch, s.diInch, s.hInch}) t.insert(std::string(x));
+                for (std::string_view x : {s.daInch, s.diInch, s.hInch})
+                    t.insert(std::string(x));
         };
         inches(torvex::IronSizeTable);
         inches(torvex::FtSizeTable);
@@ -265,7 +270,8 @@ const std::set<std::string, std::less<>>& ProgramTexts() {
             t.insert(std::to_string(m.mu));
         }
         for (const auto& m : torvex::FtMaterialTable) {
-            for (std::string_view x : {m.resonant, m.wideBand, m.choke}) t.insert(std::string(x));
+            for (std::string_view x : {m.resonant, m.wideBand, m.choke})
+                t.insert(std::string(x));
             t.insert(std::to_string(m.mu));
         }
         for (const auto& m : torvex::SiferritMaterialTable) {
@@ -275,7 +281,8 @@ const std::set<std::string, std::less<>>& ProgramTexts() {
             for (const auto& s : torvex::SiferritSizeTable)
                 t.insert("B64290-" + std::string(s.sizeCode) + "-X" + std::string(m.materialCode));
         }
-        for (const auto& m : torvex::FerroxcubeMaterialTable) t.insert(std::to_string(m.mu));
+        for (const auto& m : torvex::FerroxcubeMaterialTable)
+            t.insert(std::to_string(m.mu));
         return t;
     }();
     return texts;
@@ -294,20 +301,24 @@ constexpr double kCharactersPerDecade = 7;
 
 std::string NumberTextProblem(std::string_view text) {
     const std::size_t blanks = text.find_first_not_of(' ');
-    if (blanks == std::string_view::npos) return "only blanks";
-    if (blanks > 0 && text.size() > kWidestPadding) return "blanks beyond the padding of a width of 5";
+    if (blanks == std::string_view::npos)
+        return "only blanks";
+    if (blanks > 0 && text.size() > kWidestPadding)
+        return "blanks beyond the padding of a width of 5";
     std::string_view number = text.substr(blanks);
     int maxDecimals = 3;
     if (number.size() > 3 && number.substr(number.size() - 3) == " in") {
         // The inch diameter of the gauge table: six decimals and its unit.
         number.remove_suffix(3);
-        if (fuzzcheck::DecimalsOf(number) != 6) return "an inch text without 6 decimals";
+        if (fuzzcheck::DecimalsOf(number) != 6)
+            return "an inch text without 6 decimals";
         maxDecimals = 6;
     } else if (fuzzcheck::DecimalsOf(number) > maxDecimals) {
         return "more than 3 decimals";
     }
     const int decimals = fuzzcheck::DecimalsOf(number);
-    if (decimals == 0 && number.find('.') != std::string_view::npos) return "a \".\" without decimals";
+    if (decimals == 0 && number.find('.') != std::string_view::npos)
+        return "a \".\" without decimals";
     return FixedFormProblem(number, decimals);
 }
 
@@ -315,17 +326,21 @@ std::string NumberTextProblem(std::string_view text) {
 // half "unpainted".
 bool IsColourCode(std::string_view text) {
     const std::size_t over = text.find(" over ");
-    if (over == std::string_view::npos) return false;
+    if (over == std::string_view::npos)
+        return false;
     for (std::string_view half : {text.substr(0, over), text.substr(over + 6)}) {
-        if (half == "unpainted") continue;
-        if (half.size() != 6 || half.find_first_not_of("0123456789abcdef") != std::string_view::npos) return false;
+        if (half == "unpainted")
+            continue;
+        if (half.size() != 6 || half.find_first_not_of("0123456789abcdef") != std::string_view::npos)
+            return false;
     }
     return true;
 }
 
 std::optional<long double> ReadField(const Input& in, const FieldUse& use) {
     const std::string& text = in.field(use.index);
-    if (text.empty() || (use.temperature && text == "-")) return 0.0L;
+    if (text.empty() || (use.temperature && text == "-"))
+        return 0.0L;
     return torvex::ParseNumber(text, in.separator);
 }
 
@@ -334,7 +349,8 @@ double DecadesFromOne(const Input& in, const std::vector<FieldUse>& uses) {
     double decades = 0;
     for (const FieldUse& use : uses) {
         const std::optional<long double> v = ReadField(in, use);
-        if (v && *v != 0 && std::isfinite(*v)) decades += std::fabs(static_cast<double>(std::log10(std::fabs(*v))));
+        if (v && *v != 0 && std::isfinite(*v))
+            decades += std::fabs(static_cast<double>(std::log10(std::fabs(*v))));
     }
     return decades;
 }
@@ -343,8 +359,10 @@ std::string Describe(const Input& in, const Calculator& calc) {
     std::string s = std::string(calc.name) + ", separator " + Quote(in.separator) +
                     (in.settings.usUnits() ? ", US units" : ", metric") + (in.settings.english() ? ", English" : "") +
                     (in.skinEffect ? ", skin effect" : "") + ", positions";
-    for (int p : in.position) s += " " + std::to_string(p);
-    for (std::size_t i = 0; i < in.fields.size(); ++i) s += ", field " + std::to_string(i) + " " + Quote(in.fields[i]);
+    for (int p : in.position)
+        s += " " + std::to_string(p);
+    for (std::size_t i = 0; i < in.fields.size(); ++i)
+        s += ", field " + std::to_string(i) + " " + Quote(in.fields[i]);
     return s;
 }
 
@@ -352,7 +370,8 @@ void CheckShown(const Outcome& o, const Input& in, const std::vector<FieldUse>& 
     const auto& program = ProgramTexts();
     const double budget = kSaneLength + kCharactersPerDecade * DecadesFromOne(in, uses);
     for (const torvex::shown::Field& f : o.fields) {
-        if (!f.value) continue;
+        if (!f.value)
+            continue;
         const std::string& text = *f.value;
         const std::string seen = where + "; " + std::string(f.name) + " shows " + Quote(text);
         if (f.name == "colourCode") {
@@ -363,11 +382,13 @@ void CheckShown(const Outcome& o, const Input& in, const std::vector<FieldUse>& 
             Require(text == "not made" || program.count(text), "an ordering code is one of the catalogue's", seen);
             continue;
         }
-        if (!f.isText) continue;
+        if (!f.isText)
+            continue;
         Require(static_cast<double>(text.size()) <= budget, "no text is longer than its inputs warrant",
                 seen + " (" + std::to_string(text.size()) + " characters, budget " +
                     std::to_string(static_cast<long>(budget)) + ")");
-        if (program.count(text)) continue;
+        if (program.count(text))
+            continue;
         Require(!fuzzcheck::HasNanOrInf(text), "no text shows nan or inf", seen);
         const std::string problem = NumberTextProblem(text);
         Require(problem.empty(), "a text is the program's own or a number text of the promised form",
@@ -378,11 +399,13 @@ void CheckShown(const Outcome& o, const Input& in, const std::vector<FieldUse>& 
 // A failed run keeps what it showed before the failing step: once a field
 // that no run skips is empty, every later field is empty too.
 void CheckCutAtTheError(const Outcome& o, const Calculator& calc, const std::string& where) {
-    if (!o.error) return;
+    if (!o.error)
+        return;
     std::string_view firstEmpty;
     for (const torvex::shown::Field& f : o.fields) {
         if (firstEmpty.empty()) {
-            if (!f.value && !calc.skippable.count(f.name)) firstEmpty = f.name;
+            if (!f.value && !calc.skippable.count(f.name))
+                firstEmpty = f.name;
             continue;
         }
         Require(!f.value, "a failed run shows nothing after its failing step",
@@ -418,9 +441,11 @@ void CheckError(const Outcome& o, const Input& in, const std::vector<FieldUse>& 
 }
 
 bool SameOutcome(const Outcome& a, const Outcome& b) {
-    if (a.fields.size() != b.fields.size() || a.error.has_value() != b.error.has_value()) return false;
+    if (a.fields.size() != b.fields.size() || a.error.has_value() != b.error.has_value())
+        return false;
     for (std::size_t i = 0; i < a.fields.size(); ++i)
-        if (a.fields[i].name != b.fields[i].name || a.fields[i].value != b.fields[i].value) return false;
+        if (a.fields[i].name != b.fields[i].name || a.fields[i].value != b.fields[i].value)
+            return false;
     return !a.error || (a.error->kind() == b.error->kind() && a.error->message() == b.error->message());
 }
 
@@ -463,7 +488,8 @@ void CheckCopperPrefix(const Outcome& o, const Input&, const std::string& where)
 // page's AL field, must read there as the number it shows.
 void CheckAlTakeOver(const Outcome& o, const Input& in, const std::string& where) {
     const std::optional<std::string> shown = o["al"];
-    if (!shown) return;
+    if (!shown)
+        return;
     const std::string taken = torvex::ShownAlAsEntryText(*shown, in.separator);
     const std::string seen = where + "; AL " + Quote(*shown) + " taken over as " + Quote(taken);
     if (*shown == "xxx") {
@@ -482,6 +508,7 @@ void CheckAlTakeOver(const Outcome& o, const Input& in, const std::string& where
 
 const std::set<std::string_view> kMetricLengthUnit{"wireLengthUnit"};
 
+// clang-format off
 const std::vector<Calculator> kCalculators = {
     {"iron powder", [](const Input& in) { return Flat(torvex::RecomputeIronPowder(Page(in), in.settings)); },
      Fixed(3), {},
@@ -558,6 +585,7 @@ const std::vector<Calculator> kCalculators = {
     {"Fahrenheit", [](const Input& in) { return Flat(torvex::RecomputeFahrenheit({in.field(0)}, in.settings)); },
      [](const Input&) { return std::vector<FieldUse>{{0, true}}; }},
 };
+// clang-format on
 
 Outcome Watched(const Calculator& calc, const Input& in) {
     __real_feclearexcept(FE_ALL_EXCEPT);
@@ -590,6 +618,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     __real_feclearexcept(FE_ALL_EXCEPT);
     Require(SameOutcome(first, second), "the same inputs give the same outcome", where);
 
-    if (calc.extra) calc.extra(first, in, where);
+    if (calc.extra)
+        calc.extra(first, in, where);
     return 0;
 }

@@ -31,32 +31,33 @@ namespace {
 using fuzzcheck::Quote;
 using fuzzcheck::Require;
 
-int LineCount(std::string_view bytes)
-{
+int LineCount(std::string_view bytes) {
     int lines = 1;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n'))) ++lines;
+        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n')))
+            ++lines;
     }
     return lines;
 }
 
-bool IsCleanUtf8Text(std::string_view s)
-{
+bool IsCleanUtf8Text(std::string_view s) {
     for (std::size_t i = 0; i < s.size();) {
         const auto c = static_cast<unsigned char>(s[i]);
-        if (c < 0x20 || c == 0x7f) return false;
+        if (c < 0x20 || c == 0x7f)
+            return false;
         const std::size_t length = c < 0x80 ? 1 : c >= 0xf0 ? 4 : c >= 0xe0 ? 3 : c >= 0xc2 ? 2 : 0;
-        if (length == 0 || i + length > s.size()) return false;
+        if (length == 0 || i + length > s.size())
+            return false;
         for (std::size_t k = 1; k < length; ++k) {
-            if ((static_cast<unsigned char>(s[i + k]) & 0xc0) != 0x80) return false;
+            if ((static_cast<unsigned char>(s[i + k]) & 0xc0) != 0x80)
+                return false;
         }
         i += length;
     }
     return true;
 }
 
-void CheckRefused(std::string_view bytes, const torvex::TableError& error)
-{
+void CheckRefused(std::string_view bytes, const torvex::TableError& error) {
     const bool tooLarge = error.fault == torvex::TableFault::TooLarge;
     Require(tooLarge == (bytes.size() > torvex::kMaxTableBytes), "too large exactly above the limit",
             "size " + std::to_string(bytes.size()));
@@ -68,8 +69,7 @@ void CheckRefused(std::string_view bytes, const torvex::TableError& error)
     }
 }
 
-void CheckAccepted(std::string_view bytes, const torvex::MaterialTable& table)
-{
+void CheckAccepted(std::string_view bytes, const torvex::MaterialTable& table) {
     const std::string where = "table from " + Quote(bytes);
     Require(!table.name.empty() && IsCleanUtf8Text(table.name), "a name of clean UTF-8 text", Quote(table.name));
     Require(table.rows.size() >= 2, "at least two rows", where);
@@ -96,15 +96,13 @@ void CheckAccepted(std::string_view bytes, const torvex::MaterialTable& table)
 }
 
 // A number as a typed field may hold it, read back exactly.
-std::string NumberText(long double x)
-{
+std::string NumberText(long double x) {
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, x);
     return std::string(buffer, result.ptr);
 }
 
-void CheckCalculator(const torvex::MaterialTable& table)
-{
+void CheckCalculator(const torvex::MaterialTable& table) {
     static torvex::MaterialList materials;
     const torvex::Settings settings{".", torvex::UnitSystem::Metric, torvex::Language::English};
     torvex::FerriteImpedanceInput in = torvex::DefaultFerriteImpedanceInput(materials, settings);
@@ -121,7 +119,8 @@ void CheckCalculator(const torvex::MaterialTable& table)
         const torvex::FerriteImpedanceShown& s = o.shown;
         for (const auto* field : {&s.muReal, &s.muImag, &s.inductance, &s.resistance, &s.reactance, &s.impedance,
                                   &s.quality, &s.resonance, &s.chokeTurns}) {
-            if (*field) Require(!fuzzcheck::HasNanOrInf(**field), "no nan or inf", Quote(**field));
+            if (*field)
+                Require(!fuzzcheck::HasNanOrInf(**field), "no nan or inf", Quote(**field));
         }
         if (o.curves && o.curves->resonance) {
             const long double r = o.curves->resonance->frequency;
@@ -138,8 +137,7 @@ void CheckCalculator(const torvex::MaterialTable& table)
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const auto read = torvex::ReadMaterialTable(bytes);
     if (const auto* error = std::get_if<torvex::TableError>(&read)) {

@@ -48,16 +48,18 @@ std::string Show(long double x) {
 // Values at which some text changes: row bounds of the three scalings, the
 // rounding examples, and the diameters (mm) where the gauge changes.
 constexpr long double kInteresting[] = {
-    0.0L, 1.0L, 1e-12L, 1e-9L, 1e-6L, 1e-3L, 1e-2L, 1e3L, 1e6L, 1e9L, 1e12L,
-    0.125L, 2.5L, 0.0625L, 0.0005L, 0.00049999999999999999L, 999.9996L, 999.9995L, 45.175L, 0.5L, 1.5L,
-    25.4L, 304.8L, 914.4L,
-    0.079L, 0.0799L, 0.08L, 0.1L, 0.5L, 7.0L, 7.348L, 8.0L, 8.25L, 9.266L, 10.0L, 10.404L, 11.684L, 12.0L,
-    LDBL_MAX, LDBL_MIN, LDBL_TRUE_MIN, 1e4900L, 1e-4900L, 3.0e-9L, 0.25L, 5e15L,
+    0.0L,          1.0L,      1e-12L,   1e-9L,   1e-6L,   1e-3L,   1e-2L,    1e3L,
+    1e6L,          1e9L,      1e12L,    0.125L,  2.5L,    0.0625L, 0.0005L,  0.00049999999999999999L,
+    999.9996L,     999.9995L, 45.175L,  0.5L,    1.5L,    25.4L,   304.8L,   914.4L,
+    0.079L,        0.0799L,   0.08L,    0.1L,    0.5L,    7.0L,    7.348L,   8.0L,
+    8.25L,         9.266L,    10.0L,    10.404L, 11.684L, 12.0L,   LDBL_MAX, LDBL_MIN,
+    LDBL_TRUE_MIN, 1e4900L,   1e-4900L, 3.0e-9L, 0.25L,   5e15L,
 };
 
 long double MoveUlps(long double x, int ulps) {
     const long double toward = ulps < 0 ? -LDBL_MAX : LDBL_MAX;
-    for (int i = 0; i < std::abs(ulps); ++i) x = std::nextafter(x, toward);
+    for (int i = 0; i < std::abs(ulps); ++i)
+        x = std::nextafter(x, toward);
     return x;
 }
 
@@ -81,7 +83,8 @@ long double BuildValue(FuzzedDataProvider& in) {
         long double x = in.PickValueInArray(kInteresting);
         const int power = in.ConsumeIntegralInRange<int>(-3, 3);
         x *= std::pow(10.0L, static_cast<long double>(power) * in.ConsumeIntegralInRange<int>(0, 1));
-        if (in.ConsumeBool()) x = -x;
+        if (in.ConsumeBool())
+            x = -x;
         return MoveUlps(x, in.ConsumeIntegralInRange<int>(-4, 4));
     }
     }
@@ -96,7 +99,8 @@ struct TextValue {
 
 TextValue ReadBack(const std::string& text) {
     const long double v = std::strtold(text.c_str(), nullptr);
-    if (std::isfinite(v)) return {v, 1.0L};
+    if (std::isfinite(v))
+        return {v, 1.0L};
     return {std::strtold((text + "e-1").c_str(), nullptr), 0.1L};
 }
 
@@ -142,35 +146,50 @@ struct Row {
 // SI rows by their lower bounds; below 1e-9 (zero and negative values too)
 // the "p" row.
 Row SiRowOf(long double x) {
-    if (x >= 1e12L) return {1e-12L, "T", 3};
-    if (x >= 1e9L) return {1e-9L, "G", 3};
-    if (x >= 1e6L) return {1e-6L, "M", 3};
-    if (x >= 1e3L) return {1e-3L, "k", 3};
-    if (x >= 1.0L) return {1.0L, "", 3};
-    if (x >= 1e-3L) return {1e3L, "m", 3};
-    if (x >= 1e-6L) return {1e6L, "µ", 3};
-    if (x >= 1e-9L) return {1e9L, "n", 3};
+    if (x >= 1e12L)
+        return {1e-12L, "T", 3};
+    if (x >= 1e9L)
+        return {1e-9L, "G", 3};
+    if (x >= 1e6L)
+        return {1e-6L, "M", 3};
+    if (x >= 1e3L)
+        return {1e-3L, "k", 3};
+    if (x >= 1.0L)
+        return {1.0L, "", 3};
+    if (x >= 1e-3L)
+        return {1e3L, "m", 3};
+    if (x >= 1e-6L)
+        return {1e6L, "µ", 3};
+    if (x >= 1e-9L)
+        return {1e9L, "n", 3};
     return {1e12L, "p", 3};
 }
 
 // Length rows in metres: no µm, millimetres from 1 µm up to 1 cm, and the
 // centimetre row alone with two decimals.
 Row LengthRowOf(long double m) {
-    if (m >= 1e12L) return {1e-12L, "Tm", 3};
-    if (m >= 1e9L) return {1e-9L, "Gm", 3};
-    if (m >= 1e6L) return {1e-6L, "Mm", 3};
-    if (m >= 1e3L) return {1e-3L, "km", 3};
-    if (m >= 1.0L) return {1.0L, "m", 3};
-    if (m >= 1e-2L) return {1e2L, "cm", 2};
-    if (m >= 1e-6L) return {1e3L, "mm", 3};
-    if (m >= 1e-9L) return {1e9L, "nm", 3};
+    if (m >= 1e12L)
+        return {1e-12L, "Tm", 3};
+    if (m >= 1e9L)
+        return {1e-9L, "Gm", 3};
+    if (m >= 1e6L)
+        return {1e-6L, "Mm", 3};
+    if (m >= 1e3L)
+        return {1e-3L, "km", 3};
+    if (m >= 1.0L)
+        return {1.0L, "m", 3};
+    if (m >= 1e-2L)
+        return {1e2L, "cm", 2};
+    if (m >= 1e-6L)
+        return {1e3L, "mm", 3};
+    if (m >= 1e-9L)
+        return {1e9L, "nm", 3};
     return {1e12L, "pm", 3};
 }
 
 void CheckScaled(long double x, std::string_view unit) {
     const Row row = SiRowOf(x);
-    Require(torvex::ScaleFactor(x) == row.factor, "ScaleFactor is the factor of the value's row",
-            "x = " + Show(x));
+    Require(torvex::ScaleFactor(x) == row.factor, "ScaleFactor is the factor of the value's row", "x = " + Show(x));
     const long double shown = x * row.factor;
     if (std::isfinite(shown)) {
         const std::string text = torvex::FormatScaled(x);
@@ -214,12 +233,18 @@ void CheckImperial(long double mm) {
 // The gauge name for a gauge value g: the largest standard wire not thicker
 // than the diameter, "0000" for anything thicker than gauge -3, "xxx" past 40.
 std::string GaugeNameFor(long double g) {
-    if (g >= 40) return "xxx";
-    if (g >= 1) return std::to_string(static_cast<int>(std::floor(g)) + 1);
-    if (g > 0) return "1";
-    if (g > -1) return "0";
-    if (g > -2) return "00";
-    if (g > -3) return "000";
+    if (g >= 40)
+        return "xxx";
+    if (g >= 1)
+        return std::to_string(static_cast<int>(std::floor(g)) + 1);
+    if (g > 0)
+        return "1";
+    if (g > -1)
+        return "0";
+    if (g > -2)
+        return "00";
+    if (g > -3)
+        return "000";
     return "0000";
 }
 
@@ -249,7 +274,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Several values per input, so that a short input reaches every function.
     for (int round = 0; round < 4 && in.remaining_bytes() > 0; ++round) {
         const long double x = BuildValue(in);
-        if (!std::isfinite(x)) continue;
+        if (!std::isfinite(x))
+            continue;
         const int width = in.ConsumeIntegralInRange<int>(0, 24);
         const int decimals = in.ConsumeIntegralInRange<int>(0, 24);
         const std::string_view unit = in.PickValueInArray(kUnits);

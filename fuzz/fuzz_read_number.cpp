@@ -51,8 +51,10 @@ struct Grammar {
 // exponent separately.
 Grammar CheckGrammar(std::string_view text, char separator) {
     Grammar g;
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
 
     const std::size_t e = text.find_first_of("eE");
     std::string_view mantissa = text.substr(0, e);
@@ -66,25 +68,31 @@ Grammar CheckGrammar(std::string_view text, char separator) {
     const bool hasSeparator = sep != std::string_view::npos;
     const std::string_view integer = mantissa.substr(0, sep);
     const std::string_view fraction = hasSeparator ? mantissa.substr(sep + 1) : std::string_view{};
-    if (!AllDigits(integer) || !AllDigits(fraction)) return g; // also a second separator
-    if (integer.empty() && !hasSeparator) return g;
+    if (!AllDigits(integer) || !AllDigits(fraction))
+        return g; // also a second separator
+    if (integer.empty() && !hasSeparator)
+        return g;
 
     bool exponentNegative = false;
     if (!exponent.empty() && (exponent.front() == '+' || exponent.front() == '-')) {
         exponentNegative = exponent.front() == '-';
         exponent.remove_prefix(1);
     }
-    if (!AllDigits(exponent)) return g;
+    if (!AllDigits(exponent))
+        return g;
     g.matches = true;
 
     // Saturating: an exponent with thousands of digits is still just huge.
     long exponentValue = 0;
-    for (char c : exponent) exponentValue = std::min(exponentValue * 10 + (c - '0'), 100000000L);
-    if (exponentNegative) exponentValue = -exponentValue;
+    for (char c : exponent)
+        exponentValue = std::min(exponentValue * 10 + (c - '0'), 100000000L);
+    if (exponentNegative)
+        exponentValue = -exponentValue;
 
     const std::string digits = std::string(integer) + std::string(fraction);
     const std::size_t first = digits.find_first_not_of('0');
-    if (first == std::string::npos) return g;
+    if (first == std::string::npos)
+        return g;
     g.allZero = false;
     g.exponent10 = static_cast<long>(integer.size()) - 1 - static_cast<long>(first) + exponentValue;
     return g;
@@ -104,7 +112,8 @@ void CheckOneSeparator(std::string_view text, std::string_view separator) {
         const long double v = *read;
         Require(g.matches, "only texts of the number form are accepted", where);
         Require(std::isfinite(v), "an accepted text reads to a finite number", where);
-        if (v != 0) Require(std::signbit(v) == g.negative, "the value has the sign of the text", where);
+        if (v != 0)
+            Require(std::signbit(v) == g.negative, "the value has the sign of the text", where);
         if (g.allZero) {
             Require(v == 0, "a text of zeros reads 0", where);
         } else if (g.exponent10 <= kBelowEverySubnormal) {
@@ -112,8 +121,7 @@ void CheckOneSeparator(std::string_view text, std::string_view separator) {
         } else if (g.exponent10 >= kSmallestNormalExponent) {
             Require(v != 0, "a number within range does not read 0", where);
             const long magnitude = static_cast<long>(std::floor(std::log10(std::fabs(v))));
-            Require(std::labs(magnitude - g.exponent10) <= 1,
-                    "the value has the order of magnitude of its digits",
+            Require(std::labs(magnitude - g.exponent10) <= 1, "the value has the order of magnitude of its digits",
                     where + ", exponent of the digits " + std::to_string(g.exponent10) + ", read " +
                         std::to_string(magnitude));
         }
@@ -130,8 +138,8 @@ void CheckOneSeparator(std::string_view text, std::string_view separator) {
             Require(v == 0, "an empty field reads 0", where);
         } else {
             Require(read.has_value(), "ReadNumberField refuses what ParseNumber refuses", where);
-            Require(v == *read && std::signbit(v) == std::signbit(*read), "ReadNumberField reads what ParseNumber reads",
-                    where);
+            Require(v == *read && std::signbit(v) == std::signbit(*read),
+                    "ReadNumberField reads what ParseNumber reads", where);
         }
     } catch (const torvex::CalcError& error) {
         Require(!text.empty() && !read.has_value(), "ReadNumberField accepts what ParseNumber accepts", where);
@@ -144,17 +152,20 @@ void CheckOneSeparator(std::string_view text, std::string_view separator) {
 
 std::string SwapSeparators(std::string_view text) {
     std::string out(text);
-    for (char& c : out) c = c == ',' ? '.' : c == '.' ? ',' : c;
+    for (char& c : out)
+        c = c == ',' ? '.' : c == '.' ? ',' : c;
     return out;
 }
 
 bool SameReading(const std::optional<long double>& a, const std::optional<long double>& b) {
-    if (a.has_value() != b.has_value()) return false;
+    if (a.has_value() != b.has_value())
+        return false;
     return !a || (*a == *b && std::signbit(*a) == std::signbit(*b));
 }
 
 std::string Reading(const std::optional<long double>& value) {
-    if (!value) return "refused";
+    if (!value)
+        return "refused";
     char text[64];
     std::snprintf(text, sizeof text, "%.21Lg", *value);
     return text;

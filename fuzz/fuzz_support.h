@@ -21,7 +21,8 @@ namespace fuzzcheck {
 }
 
 inline void Require(bool ok, std::string_view property, const std::string& detail) {
-    if (!ok) Fail(property, detail);
+    if (!ok)
+        Fail(property, detail);
 }
 
 // A text shown in quotes, with bytes that would garble the terminal escaped,
@@ -38,11 +39,14 @@ inline std::string Quote(std::string_view text, std::size_t keep = 160) {
         }
     };
     if (text.size() <= keep) {
-        for (unsigned char c : text) put(c);
+        for (unsigned char c : text)
+            put(c);
     } else {
-        for (unsigned char c : text.substr(0, keep / 2)) put(c);
+        for (unsigned char c : text.substr(0, keep / 2))
+            put(c);
         out += "...(" + std::to_string(text.size()) + " bytes)...";
-        for (unsigned char c : text.substr(text.size() - keep / 2)) put(c);
+        for (unsigned char c : text.substr(text.size() - keep / 2))
+            put(c);
     }
     out += '"';
     return out;
@@ -52,7 +56,8 @@ inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 inline bool AllDigits(std::string_view s) {
     for (char c : s)
-        if (!IsDigit(c)) return false;
+        if (!IsDigit(c))
+            return false;
     return true;
 }
 
@@ -62,21 +67,29 @@ inline bool AllDigits(std::string_view s) {
 // are none). Nothing else: no blanks, no exponent, no letters. Returns an
 // empty text when the form is right.
 inline std::string FixedFormProblem(std::string_view text, int decimals) {
-    if (text.empty()) return "empty text";
+    if (text.empty())
+        return "empty text";
     std::string_view rest = text;
-    if (rest.front() == '-') rest.remove_prefix(1);
+    if (rest.front() == '-')
+        rest.remove_prefix(1);
     const std::size_t point = rest.find('.');
     const std::string_view integer = rest.substr(0, point);
-    if (integer.empty()) return "no integer digits";
-    if (!AllDigits(integer)) return "the integer part is not all digits";
-    if (integer.size() > 1 && integer.front() == '0') return "a leading zero";
+    if (integer.empty())
+        return "no integer digits";
+    if (!AllDigits(integer))
+        return "the integer part is not all digits";
+    if (integer.size() > 1 && integer.front() == '0')
+        return "a leading zero";
     if (decimals == 0) {
-        if (point != std::string_view::npos) return "a decimal mark where no decimals are wanted";
+        if (point != std::string_view::npos)
+            return "a decimal mark where no decimals are wanted";
         return {};
     }
-    if (point == std::string_view::npos) return "no decimal mark";
+    if (point == std::string_view::npos)
+        return "no decimal mark";
     const std::string_view fraction = rest.substr(point + 1);
-    if (!AllDigits(fraction)) return "the decimals are not all digits";
+    if (!AllDigits(fraction))
+        return "the decimals are not all digits";
     if (fraction.size() != static_cast<std::size_t>(decimals))
         return "has " + std::to_string(fraction.size()) + " decimals, not " + std::to_string(decimals);
     return {};
@@ -94,7 +107,8 @@ inline bool HasNanOrInf(std::string_view text) {
     for (std::size_t i = 0; i + 3 <= text.size(); ++i) {
         char a = static_cast<char>(text[i] | 0x20), b = static_cast<char>(text[i + 1] | 0x20),
              c = static_cast<char>(text[i + 2] | 0x20);
-        if ((a == 'n' && b == 'a' && c == 'n') || (a == 'i' && b == 'n' && c == 'f')) return true;
+        if ((a == 'n' && b == 'a' && c == 'n') || (a == 'i' && b == 'n' && c == 'f'))
+            return true;
     }
     return false;
 }

@@ -10,9 +10,9 @@
 namespace torvex::app {
 
 struct OptionSpec {
-    char shortName;             // '\0': none
-    std::string_view longName;  // without the leading "--"
-    std::string_view help;      // one line of --help
+    char shortName;            // '\0': none
+    std::string_view longName; // without the leading "--"
+    std::string_view help;     // one line of --help
     // Options answered on the terminal give their answer here; the program
     // then ends without starting Qt. nullptr: the program starts.
     std::string (*answer)();
@@ -65,7 +65,7 @@ public:
     const std::string& error() const { return m_error; }
 
 private:
-    std::vector<std::string_view> m_set;  // long names
+    std::vector<std::string_view> m_set; // long names
     const OptionSpec* m_firstEnding = nullptr;
     std::string m_error;
 };

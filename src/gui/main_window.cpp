@@ -168,6 +168,7 @@ void MainWindow::buildToolBar() {
         const char* image;
         void (MainWindow::*command)();
     };
+    // clang-format off
     static constexpr ToolButton kButtons[] = {
         {"ToolButton1", 481, ":/torvex/al.svg", &MainWindow::showAlPermeabilityWindow},
         {"ToolButton2", 482, ":/torvex/resonance.svg", &MainWindow::showResonanceWindow},
@@ -177,6 +178,7 @@ void MainWindow::buildToolBar() {
         {"ToolButton4", 0, nullptr, nullptr}, // separator
         {"ToolButton6", 484, ":/torvex/help.svg", &MainWindow::showHelpContents},
     };
+    // clang-format on
     for (const ToolButton& b : kButtons) {
         if (!b.image) {
             auto* separator = make<QFrame>(bar, b.name);
@@ -245,8 +247,7 @@ void MainWindow::applyStartChoices() {
     m_settings->setDecimalSeparator(m_services.decimalSeparator.left(10));
 }
 
-template <class Window>
-Window& MainWindow::built(std::unique_ptr<Window>& window) {
+template <class Window> Window& MainWindow::built(std::unique_ptr<Window>& window) {
     if (!window) {
         window = std::make_unique<Window>(static_cast<WindowContext&>(*this));
         m_built << window.get();

@@ -100,8 +100,7 @@ private:
     void addContextHelpKey(QWidget* window);
     void showContextHelpFrom(QWidget* window);
     // Builds a secondary window on the first request.
-    template <class Window>
-    Window& built(std::unique_ptr<Window>& window);
+    template <class Window> Window& built(std::unique_ptr<Window>& window);
 
     // Stand-ins when the platform gives no error handler or help viewer.
     std::unique_ptr<ErrorReporter> m_ownErrors;

@@ -17,6 +17,7 @@ struct TerritoryId {
 // Territories whose identifier differs from their language's usual one. Every
 // German and English territory with an identifier of its own is here: the
 // program chooses German texts from the low byte and US units only for 1033.
+// clang-format off
 constexpr auto kTerritories = std::to_array<TerritoryId>({
     {"de", "DE", 1031},  {"de", "CH", 2055},  {"de", "AT", 3079},  {"de", "LU", 4103},
     {"de", "LI", 5127},
@@ -34,6 +35,7 @@ constexpr auto kTerritories = std::to_array<TerritoryId>({
     {"nl", "BE", 2067},  {"es", "MX", 2058},  {"es", "AR", 11274}, {"sv", "FI", 2077},
     {"sr", "RS", 10266}, {"sr", "ME", 12314}, {"ar", "EG", 3073},  {"ar", "MA", 6145},
 });
+// clang-format on
 
 struct LanguageId {
     std::string_view language;
@@ -41,6 +43,7 @@ struct LanguageId {
 };
 
 // Languages by ISO 639 code, with their usual sub-language.
+// clang-format off
 constexpr auto kLanguages = std::to_array<LanguageId>({
     {"af", 1078}, {"am", 1118}, {"ar", 1025}, {"as", 1101}, {"az", 1068}, {"ba", 1133},
     {"be", 1059}, {"bg", 1026}, {"bn", 1093}, {"bo", 1105}, {"br", 1150}, {"bs", 5146},
@@ -62,6 +65,7 @@ constexpr auto kLanguages = std::to_array<LanguageId>({
     {"tt", 1092}, {"ug", 1152}, {"uk", 1058}, {"ur", 1056}, {"uz", 1091}, {"vi", 1066},
     {"wo", 1160}, {"xh", 1076}, {"yo", 1130}, {"zh", 2052}, {"zu", 1077},
 });
+// clang-format on
 
 constexpr int kUsEnglish = 1033;
 // An English territory without an identifier of its own: English texts and,
@@ -70,8 +74,7 @@ constexpr int kEnglishElsewhere = 2057;
 // What Windows reports for a locale it has no identifier for.
 constexpr int kCustomUnspecified = 4096;
 
-std::string_view Trimmed(std::string_view text)
-{
+std::string_view Trimmed(std::string_view text) {
     constexpr std::string_view kWhitespace = " \t\n\v\f\r";
     const std::size_t first = text.find_first_not_of(kWhitespace);
     if (first == std::string_view::npos) {
@@ -80,8 +83,7 @@ std::string_view Trimmed(std::string_view text)
     return text.substr(first, text.find_last_not_of(kWhitespace) - first + 1);
 }
 
-std::string Cased(std::string_view text, bool upper)
-{
+std::string Cased(std::string_view text, bool upper) {
     std::string out(text);
     for (char& c : out) {
         if (upper && c >= 'a' && c <= 'z') {
@@ -95,8 +97,7 @@ std::string Cased(std::string_view text, bool upper)
 
 } // namespace
 
-int LanguageIdFromLocaleName(std::string_view posixName)
-{
+int LanguageIdFromLocaleName(std::string_view posixName) {
     // language[_territory][.codeset][@modifier]
     std::string_view name = Trimmed(posixName);
     name = name.substr(0, name.find('@'));

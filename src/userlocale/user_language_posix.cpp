@@ -4,8 +4,7 @@
 
 namespace torvex {
 
-int UserLanguageId()
-{
+int UserLanguageId() {
     // The precedence the C library gives the messages category.
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         const char* value = std::getenv(variable);

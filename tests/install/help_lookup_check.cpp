@@ -34,8 +34,8 @@ int main(int argc, char* argv[]) {
     // The first folder is the installed one; a build tree around the scratch
     // prefix would only come after it.
     using torvex::gui::FerriteWindowLoader;
-    const QString module =
-        QDir(FerriteWindowLoader::defaultFolders(programFolder).value(0)).filePath(FerriteWindowLoader::moduleFileName());
+    const QString module = QDir(FerriteWindowLoader::defaultFolders(programFolder).value(0))
+                               .filePath(FerriteWindowLoader::moduleFileName());
     std::printf("ferrite window module: %s\n", qPrintable(module));
     if (!QFileInfo(module).isFile()) {
         std::fprintf(stderr, "the module is not where the installed program looks for it\n");

@@ -13,10 +13,10 @@ struct NamedLocale {
     int id;
 };
 
-TEST(LanguageIdTest, FromPosixLocaleNames)
-{
+TEST(LanguageIdTest, FromPosixLocaleNames) {
     // Every German territory starts in German (low byte 07), only the United
     // States in US units, other languages with their usual sub-language.
+    // clang-format off
     const NamedLocale cases[] = {
         {"de_DE.UTF-8", 1031},      {"de_CH.UTF-8", 2055},  {"de_AT", 3079},          {"de_LU.UTF-8", 4103},
         {"de_LI.UTF-8", 5127},      {"de_BE.UTF-8", 1031},  {"de_DE@euro", 1031},     {"de-CH", 2055},
@@ -27,6 +27,7 @@ TEST(LanguageIdTest, FromPosixLocaleNames)
         {"ja_JP.eucJP", 1041},      {"zh_TW", 1028},        {"eo.UTF-8", 4096},       {"C", 1033},
         {"C.UTF-8", 1033},          {"POSIX", 1033},        {"", 1033},
     };
+    // clang-format on
     for (const NamedLocale& c : cases) {
         EXPECT_EQ(LanguageIdFromLocaleName(c.name), c.id) << "'" << c.name << "'";
     }
@@ -37,8 +38,7 @@ TEST(LanguageIdTest, FromPosixLocaleNames)
 // Windows keeps the user's language in the system, not in the environment:
 // the test is told what to expect (scripts/test-windows-engine.sh starts it
 // under Wine with a German and with a US English locale).
-TEST(UserLanguageIdTest, IsTheSystemsUserDefault)
-{
+TEST(UserLanguageIdTest, IsTheSystemsUserDefault) {
     const char* expected = std::getenv("TORVEX_EXPECTED_LANGUAGE_ID");
     if (expected == nullptr) {
         GTEST_SKIP() << "TORVEX_EXPECTED_LANGUAGE_ID names the identifier of this user's language";
@@ -55,8 +55,8 @@ struct Environment {
     int id;
 };
 
-TEST(UserLanguageIdTest, FollowsLcAllThenLcMessagesThenLang)
-{
+TEST(UserLanguageIdTest, FollowsLcAllThenLcMessagesThenLang) {
+    // clang-format off
     const Environment cases[] = {
         {"de_CH.UTF-8", "en_GB.UTF-8", "en_US.UTF-8", 2055},
         {nullptr, "de_AT.UTF-8", "en_US.UTF-8", 3079},
@@ -65,6 +65,7 @@ TEST(UserLanguageIdTest, FollowsLcAllThenLcMessagesThenLang)
         {nullptr, nullptr, "en_US.UTF-8", 1033},
         {nullptr, nullptr, nullptr, 1033},
     };
+    // clang-format on
     for (const Environment& c : cases) {
         for (const auto& [variable, value] :
              {std::pair{"LC_ALL", c.lcAll}, std::pair{"LC_MESSAGES", c.lcMessages}, std::pair{"LANG", c.lang}}) {

@@ -13,10 +13,9 @@
 namespace torvex {
 
 // The row at a list position, or nothing when no row is chosen.
-template <class Row, std::size_t N>
-const Row* RowAt(const std::array<Row, N>& table, int position) {
+template <class Row, std::size_t N> const Row* RowAt(const std::array<Row, N>& table, int position) {
     return position >= 0 && static_cast<std::size_t>(position) < N ? &table[static_cast<std::size_t>(position)]
-                                                                     : nullptr;
+                                                                   : nullptr;
 }
 
 // Dimensions in mm (4:2). In US units the AMIDON and EPCOS pages show the

@@ -15,8 +15,10 @@ LengthConversionOutcome RecomputeImperialToMetric(const LengthConversionInputs& 
         steps.begin();
         // Applied in this order: inches, feet, yards, then millimetres to metres.
         long double metres = value * 25.4L;
-        if (in.unit >= 1) metres = metres * 12;
-        if (in.unit >= 2) metres = metres * 3;
+        if (in.unit >= 1)
+            metres = metres * 12;
+        if (in.unit >= 2)
+            metres = metres * 3;
         metres = metres * 0.001L;
         steps.end(metres, LengthScaledForDisplay(metres));
         shown.length = FormatLengthScaled(metres);
@@ -39,7 +41,8 @@ LengthConversionOutcome RecomputeMetricToImperial(const LengthConversionInputs& 
 GaugeDiameterOutcome RecomputeGaugeDiameter(const GaugeDiameterInputs& in, const Settings&) {
     return Calculate<GaugeDiameterShown>([&](GaugeDiameterShown& shown) {
         const int index = in.gaugeIndex;
-        if (index < 0 || static_cast<std::size_t>(index) >= AwgNames.size()) return;
+        if (index < 0 || static_cast<std::size_t>(index) >= AwgNames.size())
+            return;
         const long double inches = AwgDiameterInches(GaugeNumber(AwgNames[static_cast<std::size_t>(index)]));
         shown.millimetres = FormatFixed(inches * 25.4L, 3, 3);
         shown.inches = FormatFixed(inches, 3, 6) + " in";

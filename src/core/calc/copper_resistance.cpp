@@ -25,8 +25,10 @@ CopperResistanceOutcome RecomputeCopperResistance(const CopperResistanceInputs& 
         long double metres = ReadNumberField(in.length, sep);
         long double diameterMm = 0;
         if (settings.usUnits()) {
-            if (in.lengthUnit == 0) metres *= 0.3048L; // ft
-            if (in.lengthUnit == 1) metres *= 0.9144L; // yd
+            if (in.lengthUnit == 0)
+                metres *= 0.3048L; // ft
+            if (in.lengthUnit == 1)
+                metres *= 0.9144L; // yd
             // No gauge chosen reads like an empty diameter.
             if (in.gaugeIndex >= 0 && static_cast<std::size_t>(in.gaugeIndex) < AwgNames.size())
                 diameterMm = AwgDiameterInches(GaugeNumber(AwgNames[static_cast<std::size_t>(in.gaugeIndex)])) * 25.4L;

@@ -9,7 +9,8 @@ namespace {
 
 // No inch texts in this catalogue: US units convert the millimetres.
 std::string DimensionText(const FerroxcubeSize* size, long double mm, const Settings& settings) {
-    if (!settings.usUnits()) return FormatFixed(mm, 4, 2);
+    if (!settings.usUnits())
+        return FormatFixed(mm, 4, 2);
     return size ? FormatImperialLength(mm) : std::string("0.000");
 }
 

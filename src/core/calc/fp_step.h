@@ -21,8 +21,7 @@ public:
     // Pass every value the step computed, including the products that the
     // display scaling will form, so that the compiler evaluates them before
     // the status flags are read.
-    template <class... V>
-    void end(V... values) {
+    template <class... V> void end(V... values) {
         (Pin(values), ...);
         m_guard.check();
     }

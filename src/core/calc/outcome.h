@@ -11,8 +11,7 @@ namespace torvex {
 // optional field per quantity: a field is set when the run got as far as
 // showing it. A failed run keeps the fields set before the failing step and
 // leaves the rest empty, so whatever showed them before keeps its old value.
-template <class Shown>
-struct Outcome {
+template <class Shown> struct Outcome {
     Shown shown;
     std::optional<CalcError> error;
 
@@ -21,8 +20,7 @@ struct Outcome {
 
 // Runs `body(shown)`; a CalcError thrown inside ends the run with the fields
 // set so far.
-template <class Shown, class Body>
-Outcome<Shown> Calculate(Body&& body) {
+template <class Shown, class Body> Outcome<Shown> Calculate(Body&& body) {
     Outcome<Shown> outcome;
     try {
         std::forward<Body>(body)(outcome.shown);

@@ -10,7 +10,8 @@ namespace torvex {
 // while a negative value is being typed: both read as zero, anything else as
 // ReadNumberField reads it.
 inline long double ReadTemperatureField(std::string_view text, std::string_view decimalSeparator) {
-    if (text == "-") text = "-0";
+    if (text == "-")
+        text = "-0";
     return ReadNumberField(text, decimalSeparator);
 }
 

@@ -25,12 +25,14 @@ UnknownCoreOutcome RecomputeUnknownCore(const UnknownCoreInputs& in, const Setti
 }
 
 std::string ShownAlAsEntryText(std::string_view shownAl, std::string_view decimalSeparator) {
-    if (shownAl.empty() || shownAl == "xxx") return {};
+    if (shownAl.empty() || shownAl == "xxx")
+        return {};
     std::string text(shownAl);
     // The AL-and-µi window always shows "."; a leading blank stays, the
     // number reader accepts it.
     if (decimalSeparator == ",") {
-        if (const auto dot = text.find('.'); dot != std::string::npos) text[dot] = ',';
+        if (const auto dot = text.find('.'); dot != std::string::npos)
+            text[dot] = ',';
     }
     return text;
 }

@@ -10,14 +10,14 @@ namespace torvex {
 
 // The typed texts and list positions of the page for a core of unknown make.
 struct UnknownCoreInputs {
-    std::string al;          // AL as typed
-    int alUnit = 0;          // position in AlUnitNames
-    std::string inductance;  // wanted inductance
-    int inductanceUnit = 1;  // position in InductanceUnitNames
-    std::string da, di, h;   // core dimensions, always mm
-    std::string frequency;   // working frequency
-    int frequencyUnit = 1;   // position in FrequencyUnitNames
-    std::string turns;       // turns of the second calculation
+    std::string al;         // AL as typed
+    int alUnit = 0;         // position in AlUnitNames
+    std::string inductance; // wanted inductance
+    int inductanceUnit = 1; // position in InductanceUnitNames
+    std::string da, di, h;  // core dimensions, always mm
+    std::string frequency;  // working frequency
+    int frequencyUnit = 1;  // position in FrequencyUnitNames
+    std::string turns;      // turns of the second calculation
 };
 
 // What the page shows: the winding results alone. Without an AL the turns

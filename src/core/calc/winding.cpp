@@ -29,15 +29,18 @@ void WindingRun::turns(long double alNanohenry) {
         m_steps.end(r.N);
     } else {
         r.N = 0;
-        if (!m_style.unknownCore) r.L = 0;
+        if (!m_style.unknownCore)
+            r.L = 0;
     }
-    if (!m_shown) return;
+    if (!m_shown)
+        return;
 
     if (m_style.unknownCore) {
         show(&WindingShown::turns, r.available ? FormatFixed(r.N, 3, 0) : std::string("xxx"));
         return;
     }
-    if (m_made) *m_made = r.available;
+    if (m_made)
+        *m_made = r.available;
     // N stays unrounded for every later step; only the text is rounded.
     show(&WindingShown::turns, FormatFixed(r.N, 3, 1));
 }
@@ -64,7 +67,8 @@ void WindingRun::results(long double da, long double di, long double h) {
         show(&WindingShown::wireLengthUnit, ImperialLengthUnit(mm));
     } else {
         show(&WindingShown::wireLength, FormatFixed(r.len, 3, 0));
-        if (m_style.metricLengthUnit) show(&WindingShown::wireLengthUnit, " cm");
+        if (m_style.metricLengthUnit)
+            show(&WindingShown::wireLengthUnit, " cm");
     }
 
     const long double typedF = ReadNumberField(m_fields.frequency, m_settings.decimalSeparator);

@@ -39,7 +39,8 @@ public:
 
 private:
     void show(std::optional<std::string> WindingShown::*field, std::string text) {
-        if (m_shown) m_shown->*field = std::move(text);
+        if (m_shown)
+            m_shown->*field = std::move(text);
     }
 
     const WindingFields& m_fields;

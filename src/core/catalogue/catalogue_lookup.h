@@ -14,8 +14,7 @@ namespace torvex {
 // shifts every later column silently; a row built here has the wrong type
 // instead and does not compile. Only long double literals are accepted, so a
 // value cannot lose its extended precision on the way in.
-template <std::same_as<long double>... V>
-constexpr std::array<long double, sizeof...(V)> AlRow(V... values) {
+template <std::same_as<long double>... V> constexpr std::array<long double, sizeof...(V)> AlRow(V... values) {
     return {values...};
 }
 
@@ -30,10 +29,10 @@ constexpr long double AlAt(const AlMatrix<Sizes, Materials>& table, int size, in
 }
 
 // Position of the row whose list text is `name`, or -1.
-template <class Row, std::size_t N>
-constexpr int IndexOfName(const std::array<Row, N>& table, std::string_view name) {
+template <class Row, std::size_t N> constexpr int IndexOfName(const std::array<Row, N>& table, std::string_view name) {
     for (std::size_t i = 0; i < N; ++i)
-        if (table[i].name == name) return static_cast<int>(i);
+        if (table[i].name == name)
+            return static_cast<int>(i);
     return -1;
 }
 

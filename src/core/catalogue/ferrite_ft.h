@@ -15,6 +15,7 @@ namespace torvex {
 // inch texts are shown as they stand, also where they do not match the
 // millimetres (the Di of FT50-A and FT50-B, the h of FT114-A and FT150, the
 // Da of FT200).
+// clang-format off
 inline constexpr auto FtSizeTable = std::to_array<CoreSizeWithInches>({
     {"FT23",      5.8L,  3.05L,  1.52L, "0.230", "0.120", "0.060"},
     {"FT37",      9.5L,  4.75L,  3.18L, "0.375", "0.187", "0.125"},
@@ -35,10 +36,12 @@ inline constexpr auto FtSizeTable = std::to_array<CoreSizeWithInches>({
     {"FT200",   50.08L, 30.48L,  12.7L, "2.000", "1.200", "0.500"},
     {"FT240",    61.0L,  35.6L,  12.7L, "2.400", "1.400", "0.500"},
 });
+// clang-format on
 static_assert(FtSizeTable.size() == 18);
 
 // Material, µi and its frequency ranges in MHz for resonant circuits,
 // wide-band transformers and chokes (decimal comma in both languages).
+// clang-format off
 inline constexpr auto FtMaterialTable = std::to_array<FtMaterial>({
     {"43",       850, "0,01...1",    "1...50",     "30...600"},
     {"61",       125, "0,2...10",    "10...200",   "200...1000"},
@@ -53,10 +56,12 @@ inline constexpr auto FtMaterialTable = std::to_array<FtMaterial>({
     {"K",        290, "0,0001...30", "50...500",   "200...5000"},
     {"W",      10000, "0,001...250", "0,001...1",  "0,1...1"},
 });
+// clang-format on
 static_assert(FtMaterialTable.size() == 12);
 
 // AL in mH per (1000 turns)², the catalogue's unit, which is numerically
 // nH per turn squared. 0: not made.
+// clang-format off
 inline constexpr auto FtAlTable = std::to_array({
     //         43      61     63     67     68       72   75 (J)       77        F        H        K          W
     AlRow( 188.0L,  24.8L,  7.9L,  7.9L,  4.0L,  396.0L,  990.0L,  396.0L,    0.0L, 2940.0L,    0.0L,     0.0L), // FT23
@@ -78,6 +83,7 @@ inline constexpr auto FtAlTable = std::to_array({
     AlRow(   0.0L,   0.0L,  0.0L,  0.0L,  0.0L,    0.0L,    0.0L,    0.0L,    0.0L,    0.0L, 5353.0L,     0.0L), // FT200
     AlRow(1239.0L, 171.0L,  0.0L, 53.0L,  0.0L, 3133.0L,    0.0L, 3130.0L,    0.0L,    0.0L, 4912.0L, 13690.0L), // FT240
 });
+// clang-format on
 static_assert(std::is_same_v<decltype(FtAlTable), const AlMatrix<18, 12>>);
 
 // AL in nH per turn squared at two list positions; 0 when the pair is not

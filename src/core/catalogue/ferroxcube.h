@@ -15,6 +15,7 @@ namespace torvex {
 // size; Da, Di and h are the maker's own values in mm and often differ from
 // the nominal ones ("TN 10/6/4" is 10.6 × 5.2 × 4.4 mm). There are no inch
 // texts: the page converts the millimetres.
+// clang-format off
 inline constexpr auto FerroxcubeSizeTable = std::to_array<FerroxcubeSize>({
     {"TC 2.5/1.3/0.8",  2.54L,  1.27L,   0.8L},
     {"TC 2.5/1.3/1.3",  2.54L,  1.27L,  1.27L},
@@ -109,10 +110,12 @@ inline constexpr auto FerroxcubeSizeTable = std::to_array<FerroxcubeSize>({
     {"T   107/65/18",  107.0L,  65.0L,  25.0L},
     {"T   140/106/25", 140.0L, 106.0L,  25.0L},
 });
+// clang-format on
 static_assert(FerroxcubeSizeTable.size() == 92);
 
 // Material, µi and the two halves of its colour code; unpainted where the
 // maker gives no colour.
+// clang-format off
 inline constexpr auto FerroxcubeMaterialTable = std::to_array<FerroxcubeMaterial>({
     {"3B7",   2300, kUnpainted,           kUnpainted},
     {"3C11",  4300, Paint(255, 255, 255), Paint(255, 255, 255)}, // white
@@ -136,10 +139,12 @@ inline constexpr auto FerroxcubeMaterialTable = std::to_array<FerroxcubeMaterial
     {"4B1",    250, kUnpainted,           kUnpainted},
     {"4C65",   125, Paint(153, 51, 153),  Paint(153, 51, 153)},  // purple
 });
+// clang-format on
 static_assert(FerroxcubeMaterialTable.size() == 21);
 
 // AL in nH per turn squared; 0: not made. Only 296 of the 1932 pairs are made
 // (3R1 in none of these sizes).
+// clang-format off
 inline constexpr auto FerroxcubeAlTable = std::to_array({
     //        3B7      3C11     3C81     3C85     3C90     3D3      3E25      3E27     3E28       3E5       3E6      3E7       3E8      3F3      3F4   3R1      3S4     4A11    4A15    4B1     4C65
     AlRow(   0.0L,     0.0L,    0.0L,    0.0L,    0.0L,   0.0L,     0.0L,     0.0L,    0.0L,     0.0L,     0.0L,    0.0L,     0.0L,    0.0L,    0.0L, 0.0L,    0.0L,   94.0L,   0.0L,  0.0L,   0.0L), // TC 2.5/1.3/0.8
@@ -235,6 +240,7 @@ inline constexpr auto FerroxcubeAlTable = std::to_array({
     AlRow(   0.0L,     0.0L,    0.0L,    0.0L,    0.0L,   0.0L,     0.0L,     0.0L,    0.0L,     0.0L,     0.0L,    0.0L,     0.0L, 4485.0L, 1870.0L, 0.0L,    0.0L,    0.0L,   0.0L,  0.0L,   0.0L), // T   107/65/18
     AlRow(   0.0L,     0.0L,    0.0L,    0.0L, 3200.0L,   0.0L,  7700.0L,     0.0L,    0.0L,     0.0L,     0.0L,    0.0L,     0.0L,    0.0L,    0.0L, 0.0L,    0.0L,    0.0L,   0.0L,  0.0L,   0.0L), // T   140/106/25
 });
+// clang-format on
 static_assert(std::is_same_v<decltype(FerroxcubeAlTable), const AlMatrix<92, 21>>);
 
 // AL in nH per turn squared at two list positions; 0 when the pair is not

@@ -15,6 +15,7 @@ namespace torvex {
 // inch texts are shown as they stand: several do not match the millimetres
 // (the Da of T80 and the Di of T106, T130, T184, T200A, T225 and T225A, for
 // instance), and US users expect the maker's numbers, not our conversions.
+// clang-format off
 inline constexpr auto IronSizeTable = std::to_array<CoreSizeWithInches>({
     {"T12",    3.18L, 1.57L, 1.27L, "0.125", "0.062", "0.050"},
     {"T16",    4.06L, 1.98L, 1.52L, "0.160", "0.078", "0.060"},
@@ -41,11 +42,13 @@ inline constexpr auto IronSizeTable = std::to_array<CoreSizeWithInches>({
     {"T400A", 102.0L, 57.2L, 33.0L, "4.000", "2.250", "1.300"},
     {"T520",  132.0L, 78.2L, 20.3L, "5.200", "3.080", "0.800"},
 });
+// clang-format on
 static_assert(IronSizeTable.size() == 24);
 
 // Mix, µi, usable frequency range in MHz (kept with its decimal comma in both
 // languages) and the colours of the upper and lower half of the patch painted
 // on the core.
+// clang-format off
 inline constexpr auto IronMixTable = std::to_array<IronMix>({
     {"0",   1, "50...300",   Paint(128, 0, 0),     Paint(128, 0, 0)},     // maroon
     {"1",  20, "0,5...5",    Paint(0, 0, 255),     Paint(0, 0, 255)},     // blue
@@ -60,10 +63,12 @@ inline constexpr auto IronMixTable = std::to_array<IronMix>({
     {"18", 55, "0...0,5",    Paint(255, 0, 0),     Paint(0, 255, 0)},     // red over lime
     {"26", 75, "0...1",      Paint(255, 255, 0),   Paint(255, 255, 255)}, // yellow over white
 });
+// clang-format on
 static_assert(IronMixTable.size() == 12);
 
 // AL in µH per 100 turns, the unit of AMIDON's catalogue, so the values can be
 // checked against it; × 0.1 gives nH per turn squared. 0: not made.
+// clang-format off
 inline constexpr auto IronAlTable = std::to_array({
     //        0       1       2       3       6      7     10     12      15     17      18        26
     AlRow( 3.0L,  43.0L,  20.0L,  60.0L,  17.0L,  0.0L, 12.0L,  7.5L,  50.0L,  7.5L,   0.0L,    0.0L), // T12
@@ -91,6 +96,7 @@ inline constexpr auto IronAlTable = std::to_array({
     AlRow( 0.0L,   0.0L, 360.0L,   0.0L,   0.0L,  0.0L,  0.0L,  0.0L,   0.0L,  0.0L,   0.0L, 2600.0L), // T400A
     AlRow( 0.0L,   0.0L, 207.0L,   0.0L,   0.0L,  0.0L,  0.0L,  0.0L,   0.0L,  0.0L,   0.0L, 1460.0L), // T520
 });
+// clang-format on
 static_assert(std::is_same_v<decltype(IronAlTable), const AlMatrix<24, 12>>);
 
 // The stored AL (µH per 100 turns) at two list positions; 0 when the pair is

@@ -15,6 +15,7 @@ namespace torvex {
 // Name, Da, Di, h in mm, Da, Di, h as EPCOS prints them in inches (shown as
 // they stand; those of R10, R25/10 and R34/10 do not match the millimetres),
 // and the size part of the ordering code.
+// clang-format off
 inline constexpr auto SiferritSizeTable = std::to_array<SiferritSize>({
     {"R2,5",       2.5L,   1.5L,  1.0L, "0.098", "0.059", "0.039", "P35"},
     {"R4",         4.0L,   2.4L,  1.6L, "0.157", "0.094", "0.063", "K36"},
@@ -36,10 +37,12 @@ inline constexpr auto SiferritSizeTable = std::to_array<SiferritSize>({
     {"R140",     143.8L, 100.2L, 26.8L, "5.661", "3.945", "1.055", "A705"},
     {"R200",     206.8L, 149.2L, 26.8L, "8.142", "5.874", "1.055", "A711"},
 });
+// clang-format on
 static_assert(SiferritSizeTable.size() == 19);
 
 // Material, material part of the ordering code, µi, application in German and
 // English, and the frequency range (one text for both languages).
+// clang-format off
 inline constexpr auto SiferritMaterialTable = std::to_array<SiferritMaterial>({
     {"N27", "27",   2000, "Leistungsübertrager", "Power Transformer",     "0...150 kHz"},
     {"N30", "830",  4300, "Breitbandübertrager", "Broadband Transformer", "-"},
@@ -50,9 +53,11 @@ inline constexpr auto SiferritMaterialTable = std::to_array<SiferritMaterial>({
     {"N49", "49",   1300, "Leistungsübertrager", "Power Transformer",     "300...1000 kHz"},
     {"N67", "67",   2100, "Leistungsübertrager", "Power Transformer",     "0...300 kHz"},
 });
+// clang-format on
 static_assert(SiferritMaterialTable.size() == 8);
 
 // AL in nH per turn squared. 0: not made.
+// clang-format off
 inline constexpr auto SiferritAlTable = std::to_array({
     //        N27      N30      T35      T38     K1     M33     N49       N67
     AlRow(   0.0L,  440.0L,    0.0L, 1020.0L,  0.0L,   0.0L,   0.0L,    0.0L), // R2,5
@@ -75,6 +80,7 @@ inline constexpr auto SiferritAlTable = std::to_array({
     AlRow(   0.0L, 6200.0L,    0.0L,    0.0L,  0.0L,   0.0L,   0.0L,    0.0L), // R140
     AlRow(   0.0L, 5500.0L,    0.0L,    0.0L,  0.0L,   0.0L,   0.0L,    0.0L), // R200
 });
+// clang-format on
 static_assert(std::is_same_v<decltype(SiferritAlTable), const AlMatrix<19, 8>>);
 
 // AL in nH per turn squared at two list positions; 0 when the pair is not

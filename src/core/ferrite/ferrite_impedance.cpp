@@ -28,38 +28,33 @@ constexpr int kNotReachableText = 2433;
 // "Da %1  Di %2  h %3".
 constexpr int kDimensionsText = 2185;
 
-std::string Fraction(std::string_view whole, std::string_view fraction, std::string_view separator)
-{
+std::string Fraction(std::string_view whole, std::string_view fraction, std::string_view separator) {
     return std::string(whole) + std::string(separator.empty() ? "." : separator) + std::string(fraction);
 }
 
-std::string RangeMessage(int id, const MaterialTable& table, Language language)
-{
+std::string RangeMessage(int id, const MaterialTable& table, Language language) {
     return FillText(LoadText(id, language), {FormatEngineering(table.lowestFrequency(), "Hz"),
                                              FormatEngineering(table.highestFrequency(), "Hz")});
 }
 
-void AddSentence(std::string& message, std::string_view sentence)
-{
-    if (!message.empty()) message += ' ';
+void AddSentence(std::string& message, std::string_view sentence) {
+    if (!message.empty())
+        message += ' ';
     message += sentence;
 }
 
-ImpedancePoint PointAt(const Winding& w, ComplexPermeability mu, long double f)
-{
+ImpedancePoint PointAt(const Winding& w, ComplexPermeability mu, long double f) {
     const Impedance z = WindingImpedance(w, mu, f);
     return {f, z.resistance, z.reactance, z.magnitude()};
 }
 
-bool IsFinite(const ImpedancePoint& p)
-{
+bool IsFinite(const ImpedancePoint& p) {
     return std::isfinite(p.frequency) && std::isfinite(p.resistance) && std::isfinite(p.reactance) &&
            std::isfinite(p.magnitude);
 }
 
 ImpedanceCurves Curves(const Winding& w, const MaterialTable& table, std::optional<long double> working,
-                       std::optional<long double> resonance)
-{
+                       std::optional<long double> resonance) {
     ImpedanceCurves curves;
     curves.lowestFrequency = table.lowestFrequency();
     curves.highestFrequency = table.highestFrequency();
@@ -72,9 +67,12 @@ ImpedanceCurves Curves(const Winding& w, const MaterialTable& table, std::option
         const long double f = std::pow(10.0L, low + (high - low) * i / (kCurveSamples - 1));
         frequencies.push_back(std::clamp(f, curves.lowestFrequency, curves.highestFrequency));
     }
-    for (const PermeabilityRow& row : table.rows) frequencies.push_back(row.frequency);
-    if (working) frequencies.push_back(*working);
-    if (resonance) frequencies.push_back(*resonance);
+    for (const PermeabilityRow& row : table.rows)
+        frequencies.push_back(row.frequency);
+    if (working)
+        frequencies.push_back(*working);
+    if (resonance)
+        frequencies.push_back(*resonance);
     std::sort(frequencies.begin(), frequencies.end());
     frequencies.erase(std::unique(frequencies.begin(), frequencies.end()), frequencies.end());
 
@@ -83,30 +81,32 @@ ImpedanceCurves Curves(const Winding& w, const MaterialTable& table, std::option
         if (const std::optional<ComplexPermeability> mu = PermeabilityAt(table, f)) {
             const ImpedancePoint p = PointAt(w, *mu, f);
             // Only a lossless winding exactly in resonance has no finite value.
-            if (IsFinite(p)) curves.points.push_back(p);
+            if (IsFinite(p))
+                curves.points.push_back(p);
         }
     }
     const auto pointAt = [&](long double f) -> std::optional<ImpedancePoint> {
         const std::optional<ComplexPermeability> mu = PermeabilityAt(table, f);
-        if (!mu) return std::nullopt;
+        if (!mu)
+            return std::nullopt;
         const ImpedancePoint p = PointAt(w, *mu, f);
         return IsFinite(p) ? std::optional(p) : std::nullopt;
     };
-    if (working) curves.working = pointAt(*working);
-    if (resonance) curves.resonance = pointAt(*resonance);
+    if (working)
+        curves.working = pointAt(*working);
+    if (resonance)
+        curves.resonance = pointAt(*resonance);
     return curves;
 }
 
-void ShowNoValue(FerriteImpedanceShown& shown)
-{
+void ShowNoValue(FerriteImpedanceShown& shown) {
     const std::string none(kNoValue);
     shown = {none, none, none, none, none, none, none, none, none, std::string()};
 }
 
 } // namespace
 
-FerriteImpedanceInput DefaultFerriteImpedanceInput(const MaterialList& materials, const Settings& settings)
-{
+FerriteImpedanceInput DefaultFerriteImpedanceInput(const MaterialList& materials, const Settings& settings) {
     FerriteImpedanceInput in;
     const auto ft240 = std::find_if(FtSizeTable.begin(), FtSizeTable.end(),
                                     [](const CoreSizeWithInches& s) { return s.name == "FT240"; });
@@ -123,9 +123,9 @@ FerriteImpedanceInput DefaultFerriteImpedanceInput(const MaterialList& materials
     return in;
 }
 
-std::string FtSizeDimensions(int size, const Settings& settings)
-{
-    if (size < 0 || static_cast<std::size_t>(size) >= FtSizeTable.size()) return {};
+std::string FtSizeDimensions(int size, const Settings& settings) {
+    if (size < 0 || static_cast<std::size_t>(size) >= FtSizeTable.size())
+        return {};
     const CoreSizeWithInches& core = FtSizeTable[static_cast<std::size_t>(size)];
     const std::string_view pattern = LoadText(kDimensionsText, settings.language);
     if (settings.usUnits()) {
@@ -137,8 +137,7 @@ std::string FtSizeDimensions(int size, const Settings& settings)
 }
 
 FerriteImpedanceOutcome FerriteImpedance(const FerriteImpedanceInput& in, const MaterialList& materials,
-                                         const Settings& settings)
-{
+                                         const Settings& settings) {
     FerriteImpedanceOutcome out;
     FerriteImpedanceShown& shown = out.shown;
     const MaterialTable* table = materials.at(in.material);
@@ -201,17 +200,23 @@ FerriteImpedanceOutcome FerriteImpedance(const FerriteImpedanceInput& in, const 
         guard.check();
         shown.chokeTurns = choke.turns ? std::to_string(*choke.turns) : none;
         switch (choke.problem) {
-        case ChokeProblem::None: break;
-        case ChokeProblem::BandReversed: AddSentence(message, LoadText(kBandReversedText, settings.language)); break;
+        case ChokeProblem::None:
+            break;
+        case ChokeProblem::BandReversed:
+            AddSentence(message, LoadText(kBandReversedText, settings.language));
+            break;
         case ChokeProblem::BandOutsideData:
             AddSentence(message, RangeMessage(kBandOutsideText, *table, settings.language));
             break;
-        case ChokeProblem::NotReachable: AddSentence(message, LoadText(kNotReachableText, settings.language)); break;
+        case ChokeProblem::NotReachable:
+            AddSentence(message, LoadText(kNotReachableText, settings.language));
+            break;
         }
         shown.dataMessage = message;
         const long double shadeLow = std::max(bandLow, table->lowestFrequency());
         const long double shadeHigh = std::min(bandHigh, table->highestFrequency());
-        if (shadeLow < shadeHigh) out.curves->band = std::pair(shadeLow, shadeHigh);
+        if (shadeLow < shadeHigh)
+            out.curves->band = std::pair(shadeLow, shadeHigh);
     } catch (const CalcError& error) {
         out.error = error;
     }

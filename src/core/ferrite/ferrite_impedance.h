@@ -27,16 +27,16 @@ inline constexpr int kMostRings = 10;
 // Texts as typed (the locale's decimal separator; an empty field reads 0) and
 // list positions.
 struct FerriteImpedanceInput {
-    int size = 0;             // position in FtSizeTable
-    int material = 0;         // position in the MaterialList
-    int rings = 1;            // identical rings stacked, 1 to 10
+    int size = 0;     // position in FtSizeTable
+    int material = 0; // position in the MaterialList
+    int rings = 1;    // identical rings stacked, 1 to 10
     std::string turns;
     std::string frequency;
-    int frequencyUnit = 1;    // position in FerriteFrequencyUnitNames
-    std::string capacitance;  // pF; 0 leaves it out
-    std::string bandFrom;     // MHz
-    std::string bandTo;       // MHz
-    std::string target;       // wanted resistance of the choke, Ω
+    int frequencyUnit = 1;   // position in FerriteFrequencyUnitNames
+    std::string capacitance; // pF; 0 leaves it out
+    std::string bandFrom;    // MHz
+    std::string bandTo;      // MHz
+    std::string target;      // wanted resistance of the choke, Ω
 };
 
 // The inputs at the first opening: FT240, material 43, one ring, 11 turns,
@@ -49,12 +49,12 @@ FerriteImpedanceInput DefaultFerriteImpedanceInput(const MaterialList& materials
 // ("688.2"), kNoValue ("—") where there is no value. A field is empty
 // (nullopt) when a failing step did not reach it: the window keeps its text.
 struct FerriteImpedanceShown {
-    std::optional<std::string> muReal, muImag; // at the working frequency
-    std::optional<std::string> inductance;     // L of the winding alone
+    std::optional<std::string> muReal, muImag;                   // at the working frequency
+    std::optional<std::string> inductance;                       // L of the winding alone
     std::optional<std::string> resistance, reactance, impedance; // R, X, |Z| of the whole
-    std::optional<std::string> quality;        // Q of the winding alone
-    std::optional<std::string> resonance;      // the self-resonant frequency
-    std::optional<std::string> chokeTurns;     // the least turns for the choke: "7"
+    std::optional<std::string> quality;                          // Q of the winding alone
+    std::optional<std::string> resonance;                        // the self-resonant frequency
+    std::optional<std::string> chokeTurns;                       // the least turns for the choke: "7"
     // Why values are missing (the frequency outside the material's data, the
     // choke's band or target), one sentence each, in the interface language;
     // empty when nothing is missing.
@@ -74,7 +74,7 @@ struct ImpedanceCurves {
     // Over the material's range, frequency ascending: evenly spaced in log f,
     // plus every row of the table, the working frequency and the resonance.
     std::vector<ImpedancePoint> points;
-    long double lowestFrequency = 0;  // the material's range, Hz
+    long double lowestFrequency = 0; // the material's range, Hz
     long double highestFrequency = 0;
     std::optional<ImpedancePoint> working;   // when the frequency lies in the range
     std::optional<ImpedancePoint> resonance; // the self-resonance, when there is one

@@ -8,8 +8,7 @@ namespace torvex {
 
 // A text of the table with "%1", "%2" ... replaced by the arguments, in one
 // pass, so an argument that itself holds "%2" stays as it is.
-inline std::string FillText(std::string_view pattern, std::initializer_list<std::string_view> args)
-{
+inline std::string FillText(std::string_view pattern, std::initializer_list<std::string_view> args) {
     std::string out;
     out.reserve(pattern.size() + 32);
     for (std::size_t i = 0; i < pattern.size(); ++i) {

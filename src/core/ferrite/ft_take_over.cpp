@@ -25,17 +25,16 @@ constexpr int kWindowMegahertz = 1;
 // Turns computed as 11.000000000000000001 are 11, not 12.
 constexpr long double kTurnsTolerance = 1e-12L;
 
-std::optional<long double> PositiveNumber(std::string_view text, std::string_view separator)
-{
+std::optional<long double> PositiveNumber(std::string_view text, std::string_view separator) {
     const std::optional<long double> value = ParseNumber(text, separator);
-    if (value && std::isfinite(*value) && *value > 0) return value;
+    if (value && std::isfinite(*value) && *value > 0)
+        return value;
     return std::nullopt;
 }
 
 // A number as a field shows it: up to 15 significant digits, no trailing
 // zeros, the locale's separator.
-std::string NumberText(long double x, std::string_view separator)
-{
+std::string NumberText(long double x, std::string_view separator) {
     std::array<char, 80> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::general, 15);
     std::string text(buffer.data(), result.ptr);
@@ -45,32 +44,34 @@ std::string NumberText(long double x, std::string_view separator)
     return text;
 }
 
-std::string_view Trim(std::string_view s)
-{
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
     return s;
 }
 
 } // namespace
 
-std::optional<std::string_view> DataMaterialFor(std::string_view pageMaterialName)
-{
+std::optional<std::string_view> DataMaterialFor(std::string_view pageMaterialName) {
     const std::string_view base = pageMaterialName.substr(0, pageMaterialName.find(" ("));
     for (const ShippedFile& file : ShippedMaterialFiles()) {
-        if (file.material == base) return file.material;
+        if (file.material == base)
+            return file.material;
     }
     return std::nullopt;
 }
 
-FtTakeOver TakeOverFtPage(const FtPageState& page, const MaterialList& materials, const Settings& settings)
-{
+FtTakeOver TakeOverFtPage(const FtPageState& page, const MaterialList& materials, const Settings& settings) {
     FtTakeOver take;
     const std::string_view separator = settings.decimalSeparator;
-    if (page.size >= 0 && static_cast<std::size_t>(page.size) < FtSizeTable.size()) take.size = page.size;
+    if (page.size >= 0 && static_cast<std::size_t>(page.size) < FtSizeTable.size())
+        take.size = page.size;
 
     if (page.material >= 0 && static_cast<std::size_t>(page.material) < FtMaterialTable.size()) {
-        if (const std::optional<std::string_view> data = DataMaterialFor(FtMaterialTable[static_cast<std::size_t>(page.material)].name)) {
+        if (const std::optional<std::string_view> data =
+                DataMaterialFor(FtMaterialTable[static_cast<std::size_t>(page.material)].name)) {
             take.material = materials.find(*data);
         }
     }
@@ -100,7 +101,8 @@ FtTakeOver TakeOverFtPage(const FtPageState& page, const MaterialList& materials
             take.frequency = NumberText(*f * 1e3L, separator);
             take.frequencyUnit = kWindowMegahertz;
             break;
-        default: break;
+        default:
+            break;
         }
     }
     return take;

@@ -29,11 +29,11 @@ struct FtPageState {
 
 // What the window takes over; nothing where it keeps its own value.
 struct FtTakeOver {
-    std::optional<int> size;             // position in FtSizeTable
-    std::optional<int> material;         // position in the window's MaterialList
-    std::optional<std::string> turns;    // the typed turns, else N rounded up
+    std::optional<int> size;              // position in FtSizeTable
+    std::optional<int> material;          // position in the window's MaterialList
+    std::optional<std::string> turns;     // the typed turns, else N rounded up
     std::optional<std::string> frequency; // Hz shown in kHz, GHz in MHz
-    std::optional<int> frequencyUnit;    // position in FerriteFrequencyUnitNames
+    std::optional<int> frequencyUnit;     // position in FerriteFrequencyUnitNames
 };
 
 // Texts are read and written with the locale's decimal separator. Turns and

@@ -56,9 +56,9 @@ std::optional<long double> SelfResonance(const Winding& winding, const MaterialT
 
 enum class ChokeProblem {
     None,
-    BandReversed,     // the lower edge is not below the upper edge
-    BandOutsideData,  // the band is not wholly inside the table's range
-    NotReachable,     // not even 100 turns give the resistance
+    BandReversed,    // the lower edge is not below the upper edge
+    BandOutsideData, // the band is not wholly inside the table's range
+    NotReachable,    // not even 100 turns give the resistance
 };
 
 struct ChokeDesign {
@@ -71,7 +71,7 @@ inline constexpr int kMostChokeTurns = 100;
 // The least whole number of turns from 1 to 100 for which R is at least
 // `targetOhm` at both band edges (Hz) and at every table frequency between
 // them. The winding's own turns are not used.
-ChokeDesign DesignChoke(const Winding& winding, const MaterialTable& table, long double bandLow,
-                        long double bandHigh, long double targetOhm);
+ChokeDesign DesignChoke(const Winding& winding, const MaterialTable& table, long double bandLow, long double bandHigh,
+                        long double targetOhm);
 
 } // namespace torvex

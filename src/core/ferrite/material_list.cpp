@@ -13,8 +13,7 @@ std::string_view MaterialDataSource(Language language) { return LoadText(kMateri
 
 std::string_view MaterialDataRevision(Language language) { return LoadText(kMaterialRevisionText, language); }
 
-std::vector<MaterialTable> ShippedMaterials()
-{
+std::vector<MaterialTable> ShippedMaterials() {
     std::vector<MaterialTable> tables;
     for (const ShippedFile& file : ShippedMaterialFiles()) {
         std::variant<MaterialTable, TableError> read = ReadMaterialTable(file.bytes);
@@ -31,42 +30,40 @@ std::vector<MaterialTable> ShippedMaterials()
 
 MaterialList::MaterialList() : m_tables(ShippedMaterials()), m_shipped(static_cast<int>(m_tables.size())) {}
 
-const MaterialTable* MaterialList::at(int position) const
-{
+const MaterialTable* MaterialList::at(int position) const {
     return position >= 0 && position < size() ? &m_tables[static_cast<std::size_t>(position)] : nullptr;
 }
 
-std::vector<std::string> MaterialList::names() const
-{
+std::vector<std::string> MaterialList::names() const {
     std::vector<std::string> names;
     names.reserve(m_tables.size());
-    for (const MaterialTable& table : m_tables) names.push_back(table.name);
+    for (const MaterialTable& table : m_tables)
+        names.push_back(table.name);
     return names;
 }
 
-std::optional<int> MaterialList::find(std::string_view name) const
-{
-    const auto it = std::find_if(m_tables.begin(), m_tables.end(), [&](const MaterialTable& t) { return t.name == name; });
-    if (it == m_tables.end()) return std::nullopt;
+std::optional<int> MaterialList::find(std::string_view name) const {
+    const auto it =
+        std::find_if(m_tables.begin(), m_tables.end(), [&](const MaterialTable& t) { return t.name == name; });
+    if (it == m_tables.end())
+        return std::nullopt;
     return static_cast<int>(it - m_tables.begin());
 }
 
-int MaterialList::add(MaterialTable table)
-{
+int MaterialList::add(MaterialTable table) {
     table.name = FreeMaterialName(table.name, names());
     m_tables.push_back(std::move(table));
     return size() - 1;
 }
 
-bool MaterialList::remove(int position)
-{
-    if (position < m_shipped || position >= size()) return false;
+bool MaterialList::remove(int position) {
+    if (position < m_shipped || position >= size())
+        return false;
     m_tables.erase(m_tables.begin() + position);
     return true;
 }
 
-std::span<const MaterialTable> MaterialList::imported() const
-{
+std::span<const MaterialTable> MaterialList::imported() const {
     return std::span<const MaterialTable>(m_tables).subspan(static_cast<std::size_t>(m_shipped));
 }
 

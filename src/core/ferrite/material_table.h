@@ -23,7 +23,7 @@ struct PermeabilityRow {
 // A ferrite material's complex initial permeability against frequency, as the
 // maker measures it.
 struct MaterialTable {
-    std::string name;                   // as listed: "43", or "43 material" when imported
+    std::string name;                    // as listed: "43", or "43 material" when imported
     long double initialPermeability = 0; // µi
     long double remanence = 0;           // Br, gauss
     long double coercivity = 0;          // Hc, oersted
@@ -35,16 +35,16 @@ struct MaterialTable {
 
 // What is wrong with a file that is not a material table.
 enum class TableFault {
-    TooLarge,               // more than kMaxTableBytes
-    NotText,                // a control character other than tab, CR or LF
-    Empty,                  // no line at all
-    NoName,                 // the title line's first field is empty
-    NoPermeabilityTitles,   // the second line is not "µi,Br,Hc"
-    NoPermeabilityValues,   // the third line is not three values
-    NoColumnTitles,         // the fourth line does not begin with "Frequency"
-    NotANumber,             // a field that is not a plain or E-notation number
-    NumberTooLarge,         // a number beyond the range of long double
-    WrongFieldCount,        // a row that is not three numbers
+    TooLarge,             // more than kMaxTableBytes
+    NotText,              // a control character other than tab, CR or LF
+    Empty,                // no line at all
+    NoName,               // the title line's first field is empty
+    NoPermeabilityTitles, // the second line is not "µi,Br,Hc"
+    NoPermeabilityValues, // the third line is not three values
+    NoColumnTitles,       // the fourth line does not begin with "Frequency"
+    NotANumber,           // a field that is not a plain or E-notation number
+    NumberTooLarge,       // a number beyond the range of long double
+    WrongFieldCount,      // a row that is not three numbers
     FrequencyNotPositive,
     FrequencyNotIncreasing, // not above the row before
     NegativeLoss,           // µ″ below 0

@@ -4,8 +4,7 @@
 
 namespace torvex {
 
-CalcError CalcError::conversion(std::string_view offendingText)
-{
+CalcError CalcError::conversion(std::string_view offendingText) {
     std::string message;
     message.reserve(offendingText.size() + 48);
     message += '\'';
@@ -14,9 +13,6 @@ CalcError CalcError::conversion(std::string_view offendingText)
     return CalcError(Kind::Conversion, std::move(message));
 }
 
-CalcError CalcError::floatingPoint()
-{
-    return CalcError(Kind::FloatingPoint, "Fehler bei Fließkommaoperation");
-}
+CalcError CalcError::floatingPoint() { return CalcError(Kind::FloatingPoint, "Fehler bei Fließkommaoperation"); }
 
 } // namespace torvex

@@ -15,8 +15,7 @@ constexpr int kFaultFlags = FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID;
 
 FpGuard::FpGuard() { reset(); }
 
-bool FpGuard::faulted() const
-{
+bool FpGuard::faulted() const {
     if (std::fetestexcept(kFaultFlags) != 0) {
         return true;
     }
@@ -27,14 +26,12 @@ bool FpGuard::faulted() const
     return errno == EDOM || (errno == ERANGE && std::fetestexcept(FE_UNDERFLOW) == 0);
 }
 
-void FpGuard::reset()
-{
+void FpGuard::reset() {
     std::feclearexcept(kFaultFlags | FE_UNDERFLOW);
     errno = 0;
 }
 
-void FpGuard::check()
-{
+void FpGuard::check() {
     const bool fault = faulted();
     reset();
     if (fault) {

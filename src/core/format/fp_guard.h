@@ -8,8 +8,8 @@ namespace torvex {
 // function reports in errno alone; underflow and inexact results do not.
 class FpGuard {
 public:
-    FpGuard();                // clears the flags and errno
-    bool faulted() const;     // a fault since construction or reset()
+    FpGuard();            // clears the flags and errno
+    bool faulted() const; // a fault since construction or reset()
     void reset();
     // Throws CalcError::floatingPoint() if faulted(), then resets.
     void check();

@@ -28,8 +28,7 @@ struct DecimalDigits {
 };
 
 // Any value: the C++ library's conversion.
-DecimalDigits ToDecimalDigitsGeneral(long double magnitude)
-{
+DecimalDigits ToDecimalDigitsGeneral(long double magnitude) {
     // std::to_chars never looks at the C locale, unlike the printf family,
     // which writes "," in a German locale once the program has called
     // setlocale.
@@ -84,8 +83,7 @@ constexpr std::array<std::uint64_t, kLargestPowerOfFive + 1> kPowersOfFive = [] 
 
 // m * 2^e * 10^k rounded to an integer; false when it is 10^18 or more
 // before rounding (the decimal exponent was guessed one too low).
-bool ScaledSignificand(std::uint64_t m, int e, int k, std::uint64_t& q)
-{
+bool ScaledSignificand(std::uint64_t m, int e, int k, std::uint64_t& q) {
     const UInt128 p = UInt128(m) * kPowersOfFive[static_cast<std::size_t>(k)];
     const int s = e + k;
     UInt128 whole = s >= 0 ? p << s : p >> -s;
@@ -103,8 +101,7 @@ bool ScaledSignificand(std::uint64_t m, int e, int k, std::uint64_t& q)
     return true;
 }
 
-bool ToDecimalDigitsFast(long double magnitude, DecimalDigits& out)
-{
+bool ToDecimalDigitsFast(long double magnitude, DecimalDigits& out) {
     if (!(magnitude >= 1e-10L && magnitude < 1e17L)) {
         return false;
     }
@@ -145,8 +142,7 @@ bool ToDecimalDigitsFast(long double magnitude, DecimalDigits& out)
     return true;
 }
 
-DecimalDigits ToDecimalDigits(long double magnitude)
-{
+DecimalDigits ToDecimalDigits(long double magnitude) {
     DecimalDigits d;
     if (ToDecimalDigitsFast(magnitude, d)) {
         return d;
@@ -154,8 +150,7 @@ DecimalDigits ToDecimalDigits(long double magnitude)
     return ToDecimalDigitsGeneral(magnitude);
 }
 
-std::string PadLeft(std::string text, int width)
-{
+std::string PadLeft(std::string text, int width) {
     if (width > 0 && text.size() < static_cast<std::size_t>(width)) {
         text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
     }
@@ -170,6 +165,7 @@ struct ScaleRow {
 
 // Rows in falling order; a value below every bound (zero, negative values,
 // NaN) belongs to kSiLastRow.
+// clang-format off
 constexpr std::array<ScaleRow, 8> kSiRows{{
     {1e12L, 1e-12L, "T"},
     {1e9L, 1e-9L, "G"},
@@ -191,6 +187,7 @@ const ScaleRow& SiRow(long double x)
     }
     return kSiLastRow;
 }
+// clang-format on
 
 struct LengthRow {
     long double lowerBound;
@@ -201,6 +198,7 @@ struct LengthRow {
 
 // There is no micrometre row: from 1 µm up to 1 cm lengths are shown in
 // millimetres. Centimetres are the only row with two decimals.
+// clang-format off
 constexpr std::array<LengthRow, 8> kLengthRows{{
     {1e12L, 1e-12L, 3, "Tm"},
     {1e9L, 1e-9L, 3, "Gm"},
@@ -222,6 +220,7 @@ const LengthRow& LengthRowOf(long double metres)
     }
     return kLengthLastRow;
 }
+// clang-format on
 
 constexpr int kScaledDecimals = 3;
 
@@ -238,8 +237,7 @@ struct ImperialRow {
     std::string_view unit;
 };
 
-ImperialRow ImperialRowOf(long double millimetres)
-{
+ImperialRow ImperialRowOf(long double millimetres) {
     if (millimetres >= kMillimetresPerYard) {
         return {kYardsPerMillimetre, " yd"};
     }
@@ -252,8 +250,7 @@ ImperialRow ImperialRowOf(long double millimetres)
 
 } // namespace
 
-std::string FormatFixed(long double x, int width, int decimals)
-{
+std::string FormatFixed(long double x, int width, int decimals) {
     if (decimals < 0) {
         decimals = 0;
     }
@@ -320,8 +317,7 @@ std::string FormatFixed(long double x, int width, int decimals)
         fraction += digits;
     }
     const std::size_t firstSignificant = integerPart.find_first_not_of('0');
-    integerPart.erase(0, firstSignificant == std::string::npos ? integerPart.size() - 1
-                                                               : firstSignificant);
+    integerPart.erase(0, firstSignificant == std::string::npos ? integerPart.size() - 1 : firstSignificant);
 
     text += integerPart;
     if (decimals > 0) {
@@ -333,13 +329,9 @@ std::string FormatFixed(long double x, int width, int decimals)
 
 long double ScaleFactor(long double x) { return SiRow(x).factor; }
 
-std::string FormatScaled(long double x)
-{
-    return FormatFixed(x * ScaleFactor(x), 0, kScaledDecimals);
-}
+std::string FormatScaled(long double x) { return FormatFixed(x * ScaleFactor(x), 0, kScaledDecimals); }
 
-std::string ScalePrefix(std::string_view unit, long double x)
-{
+std::string ScalePrefix(std::string_view unit, long double x) {
     // The ohm sign is drawn by a label of its own, so "Ohm" must not follow the prefix.
     if (unit == "Ohm") {
         unit = {};
@@ -354,28 +346,22 @@ std::string ScalePrefix(std::string_view unit, long double x)
 
 long double LengthScaleFactor(long double metres) { return LengthRowOf(metres).factor; }
 
-std::string FormatLengthScaled(long double metres)
-{
+std::string FormatLengthScaled(long double metres) {
     const LengthRow& row = LengthRowOf(metres);
     return FormatFixed(metres * row.factor, 0, row.decimals);
 }
 
-std::string LengthPrefix(long double metres)
-{
+std::string LengthPrefix(long double metres) {
     if (metres == 0) {
         return "m";
     }
     return std::string(LengthRowOf(metres).unit);
 }
 
-std::string FormatImperialLength(long double millimetres)
-{
+std::string FormatImperialLength(long double millimetres) {
     return FormatFixed(millimetres * ImperialRowOf(millimetres).factor, 0, kScaledDecimals);
 }
 
-std::string ImperialLengthUnit(long double millimetres)
-{
-    return std::string(ImperialRowOf(millimetres).unit);
-}
+std::string ImperialLengthUnit(long double millimetres) { return std::string(ImperialRowOf(millimetres).unit); }
 
 } // namespace torvex

@@ -14,8 +14,7 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-std::string_view TakeDigits(std::string_view text, std::size_t& pos)
-{
+std::string_view TakeDigits(std::string_view text, std::size_t& pos) {
     const std::size_t start = pos;
     while (pos < text.size() && IsDigit(text[pos])) {
         ++pos;
@@ -23,8 +22,7 @@ std::string_view TakeDigits(std::string_view text, std::size_t& pos)
     return text.substr(start, pos - start);
 }
 
-void SkipBlanks(std::string_view text, std::size_t& pos)
-{
+void SkipBlanks(std::string_view text, std::size_t& pos) {
     while (pos < text.size() && text[pos] == ' ') {
         ++pos;
     }
@@ -35,8 +33,7 @@ void SkipBlanks(std::string_view text, std::size_t& pos)
 // keeps the arithmetic below from overflowing on an exponent of any length.
 constexpr std::int64_t kExponentLimit = 100000000000000000; // 1e17
 
-std::int64_t ExponentValue(char sign, std::string_view digits)
-{
+std::int64_t ExponentValue(char sign, std::string_view digits) {
     std::int64_t value = 0;
     for (const char c : digits) {
         value = value * 10 + (c - '0');
@@ -59,8 +56,7 @@ constexpr std::size_t kMaxSignificantDigits = 12000;
 
 } // namespace
 
-std::optional<long double> ParseNumber(std::string_view text, std::string_view decimalSeparator)
-{
+std::optional<long double> ParseNumber(std::string_view text, std::string_view decimalSeparator) {
     if (decimalSeparator.empty()) {
         decimalSeparator = ".";
     }
@@ -153,8 +149,7 @@ std::optional<long double> ParseNumber(std::string_view text, std::string_view d
     return value;
 }
 
-long double ReadNumberField(std::string_view text, std::string_view decimalSeparator)
-{
+long double ReadNumberField(std::string_view text, std::string_view decimalSeparator) {
     if (text.empty()) {
         return 0.0L;
     }

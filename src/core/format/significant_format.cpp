@@ -18,8 +18,7 @@ struct Rounded {
     int exponent = 0;
 };
 
-Rounded RoundToDigits(long double magnitude)
-{
+Rounded RoundToDigits(long double magnitude) {
     std::array<char, 64> buffer{};
     // to_chars never looks at the C locale, unlike the printf family.
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
@@ -46,8 +45,7 @@ Rounded RoundToDigits(long double magnitude)
 
 // The four digits with the decimal mark after the first `whole` of them
 // (whole >= kDigits: no mark, zeros appended; whole <= 0: leading zeros).
-std::string PlaceMark(const Rounded& r, int whole)
-{
+std::string PlaceMark(const Rounded& r, int whole) {
     std::string out;
     if (whole <= 0) {
         out = "0.";
@@ -67,8 +65,7 @@ std::string PlaceMark(const Rounded& r, int whole)
     return out;
 }
 
-std::string WithExponent(const Rounded& r)
-{
+std::string WithExponent(const Rounded& r) {
     std::string out = PlaceMark(r, 1);
     out += r.exponent < 0 ? "e-" : "e+";
     const int e = std::abs(r.exponent);
@@ -85,8 +82,7 @@ constexpr int kHighestPrefixExponent = kLowestPrefixExponent + 3 * (static_cast<
 
 } // namespace
 
-std::string FormatEngineering(long double x, std::string_view unit)
-{
+std::string FormatEngineering(long double x, std::string_view unit) {
     if (!std::isfinite(x)) {
         return std::string(kNoValue);
     }
@@ -112,8 +108,7 @@ std::string FormatEngineering(long double x, std::string_view unit)
     return out;
 }
 
-std::string FormatSignificant(long double x)
-{
+std::string FormatSignificant(long double x) {
     if (!std::isfinite(x)) {
         return std::string(kNoValue);
     }

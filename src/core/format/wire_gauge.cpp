@@ -20,8 +20,7 @@ constexpr int kFirstGaugeNumber = -3;
 
 } // namespace
 
-int GaugeNumber(std::string_view name)
-{
+int GaugeNumber(std::string_view name) {
     const auto found = std::find(AwgNames.begin(), AwgNames.end(), name);
     if (found != AwgNames.end()) {
         return static_cast<int>(found - AwgNames.begin()) + kFirstGaugeNumber;
@@ -32,18 +31,15 @@ int GaugeNumber(std::string_view name)
     return value;
 }
 
-long double AwgDiameterInches(int gauge)
-{
+long double AwgDiameterInches(int gauge) {
     return std::pow(10.0L, -(static_cast<long double>(gauge) + kGaugeOffset) / kGaugeSlope);
 }
 
-std::string DiameterToAwg(long double millimetres)
-{
+std::string DiameterToAwg(long double millimetres) {
     if (!(millimetres > 0)) {
         return "xxx";
     }
-    const long double g =
-        -kGaugeOffset - kGaugeSlope * std::log10(millimetres * kInchesPerMillimetre);
+    const long double g = -kGaugeOffset - kGaugeSlope * std::log10(millimetres * kInchesPerMillimetre);
     if (std::isnan(g)) {
         return "xxx";
     }

@@ -17,6 +17,7 @@ struct TextEntry {
 // may repeat. Blanks at either end belong to the text: group-box captions and
 // window titles are padded on purpose. Identifier 256 is the About window's
 // copyright line.
+// clang-format off
 constexpr auto kTexts = std::to_array<TextEntry>({
     // German
     {5, "Frequenzbereich"},
@@ -455,6 +456,7 @@ constexpr auto kTexts = std::to_array<TextEntry>({
     {3652, "Fewest turns | The least number of turns up to 100 that reach the resistance over the whole band."},
     {3655, "Import a material table | Adds a table in the maker's format (frequency, µ′, µ″) to the list."},
 });
+// clang-format on
 
 // LoadText searches by halves, which needs ascending identifiers, each once.
 constexpr bool AscendingAndUnique() {
@@ -468,9 +470,10 @@ static_assert(AscendingAndUnique());
 std::string_view LoadText(int id, int offset) {
     // Summed in a wider type so that no pair of arguments can overflow.
     const long long key = static_cast<long long>(id) + offset;
-    const auto it = std::lower_bound(kTexts.begin(), kTexts.end(), key,
-                                     [](const TextEntry& e, long long k) { return e.id < k; });
-    if (it == kTexts.end() || it->id != key) return {};
+    const auto it =
+        std::lower_bound(kTexts.begin(), kTexts.end(), key, [](const TextEntry& e, long long k) { return e.id < k; });
+    if (it == kTexts.end() || it->id != key)
+        return {};
     return it->text;
 }
 

@@ -109,6 +109,7 @@ void AirCoilPage::createTurnsGroup() {
     auto* results = new QGridLayout;
     results->setHorizontalSpacing(4);
     results->setVerticalSpacing(2);
+    // clang-format off
     const std::array<QWidget*, 4> resultRows[] = {
         {TaggedCaption(g, "Label106", 106, shown), nullptr, m_neededTurns, nullptr},
         {TaggedCaption(g, "Label105", 105, shown), nullptr, m_neededWireLength, m_neededWireLengthUnit},
@@ -209,6 +210,7 @@ void AirCoilPage::recomputeCoilTurns() {
         {&CoilTurnsShown::wireLength, &AirCoilPage::m_neededWireLength},
         {&CoilTurnsShown::wireDiameter, &AirCoilPage::m_largestWire},
     };
+    // clang-format on
     const CoilTurnsInputs in{fieldText(m_wanted), m_wantedUnit->currentIndex(), fieldText(m_turnsDiameter),
                              fieldText(m_turnsLength)};
     const CoilTurnsOutcome outcome = RecomputeCoilTurns(in, engineSettings());

@@ -198,8 +198,8 @@ QLabel* CataloguePage::unitCaption(const Caption& unit) {
 }
 
 // caption | value | unit, in three columns of a grid row.
-QLabel* CataloguePage::addValueRow(QGridLayout* grid, int row, int column, const ValueRow& names,
-                                   const QString& widest, QLabel*& value) {
+QLabel* CataloguePage::addValueRow(QGridLayout* grid, int row, int column, const ValueRow& names, const QString& widest,
+                                   QLabel*& value) {
     grid->addWidget(caption(names.caption), row, column);
     value = valueField(names.value, widest);
     grid->addWidget(value, row, column + 1);
@@ -225,7 +225,6 @@ void CataloguePage::showMade(std::optional<bool> made) {
     }
     m_inductance->setEnabled(*made);
 }
-
 
 void CataloguePage::setUnitLabels(bool us) {
     for (QLabel* unit : m_dimensionUnits)

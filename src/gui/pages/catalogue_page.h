@@ -56,14 +56,14 @@ struct CatalogueNames {
     int tag = 0;
     int helpContext = 0;
     CatalogueList sizes, materials;
-    const char* dash = nullptr; // the "-" between the lists, where the page has one
+    const char* dash = nullptr;         // the "-" between the lists, where the page has one
     std::array<ValueRow, 3> dimensions; // Da, Di, h; unit " mm" / " in"
     ValueRow al;                        // "AL =", value, its unit
     ValueRow mu;                        // " µi = ", value
     EntryRow inductance, frequency;     // unit lists: "nH".."H", "Hz".."GHz"
     ValueRow turns;
-    ValueRow wireLength;   // unit " cm" / inch, foot, yard
-    ValueRow wireDiameter; // unit " mm" / " AWG"
+    ValueRow wireLength;            // unit " cm" / inch, foot, yard
+    ValueRow wireDiameter;          // unit " mm" / " AWG"
     const char* wireHash = nullptr; // "# " before the gauge, US units only
     Caption xlArrow, xlCaption;     // "=>", "XL ="
     const char* xl = nullptr;

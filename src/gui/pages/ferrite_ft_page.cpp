@@ -8,8 +8,8 @@
 
 #include "calc/ferrite_ft_page.h"
 #include "catalogue/ferrite_ft.h"
-#include "widgets/binding.h"
 #include "format/calc_error.h"
+#include "widgets/binding.h"
 #include "widgets/builders.h"
 #include "widgets/result_label.h"
 
@@ -85,11 +85,13 @@ FerriteFtPage::FerriteFtPage(PageContext& context, QWidget* parent)
     QLabel* title = caption({"Label114", 114});
     title->setAlignment(Qt::AlignCenter);
     ranges->addWidget(title, 0, 0, 1, 3);
+    // clang-format off
     const RangeColumn columns[] = {
         {"Label111", {"Label115", 115}, &FtMaterial::resonant, &FerriteFtPage::m_resonantRange},
         {"Label112", {"Label116", 116}, &FtMaterial::wideBand, &FerriteFtPage::m_wideBandRange},
         {"Label113", {"Label117", 117}, &FtMaterial::choke, &FerriteFtPage::m_chokeRange},
     };
+    // clang-format on
     for (int i = 0; i < 3; ++i) {
         const RangeColumn& column = columns[i];
         this->*column.field = valueField(column.value, WidestRange(column.range, fontMetrics()), Qt::AlignCenter);
@@ -106,6 +108,7 @@ FerriteFtPage::FerriteFtPage(PageContext& context, QWidget* parent)
 }
 
 void FerriteFtPage::recompute() {
+    // clang-format off
     static constexpr Binding<FerriteFtShown, FerriteFtPage> kShown[] = {
         {&FerriteFtShown::resonantRange, &FerriteFtPage::m_resonantRange},
         {&FerriteFtShown::wideBandRange, &FerriteFtPage::m_wideBandRange},
@@ -126,6 +129,7 @@ void FerriteFtPage::recompute() {
         {&WindingShown::reactanceOfTurns, &FerriteFtPage::m_reactanceOfTurns},
         {&WindingShown::reactanceOfTurnsPrefix, &FerriteFtPage::m_reactanceOfTurnsPrefix},
     };
+    // clang-format on
     const FerriteFtOutcome outcome = RecomputeFerriteFt(inputs(), engineSettings());
     ShowTexts(outcome.shown, *this, kShown);
     showMade(outcome.shown.made);

@@ -68,6 +68,7 @@ FerroxcubePage::FerroxcubePage(PageContext& context, QWidget* parent)
 }
 
 void FerroxcubePage::recompute() {
+    // clang-format off
     static constexpr Binding<FerroxcubeShown, FerroxcubePage> kShown[] = {
         {&FerroxcubeShown::outerDiameter, &FerroxcubePage::m_outerDiameter},
         {&FerroxcubeShown::innerDiameter, &FerroxcubePage::m_innerDiameter},
@@ -85,6 +86,7 @@ void FerroxcubePage::recompute() {
         {&WindingShown::reactanceOfTurnsPrefix, &FerroxcubePage::m_reactanceOfTurnsPrefix},
         {&FerroxcubeShown::permeability, &FerroxcubePage::m_permeability},
     };
+    // clang-format on
     const FerroxcubeOutcome outcome = RecomputeFerroxcube(inputs(), engineSettings());
     ShowTexts(outcome.shown, *this, kShown);
     showMade(outcome.shown.made);

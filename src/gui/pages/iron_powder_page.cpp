@@ -76,6 +76,7 @@ IronPowderPage::IronPowderPage(PageContext& context, QWidget* parent)
 }
 
 void IronPowderPage::recompute() {
+    // clang-format off
     static constexpr Binding<IronPowderShown, IronPowderPage> kShown[] = {
         {&IronPowderShown::outerDiameter, &IronPowderPage::m_outerDiameter},
         {&IronPowderShown::innerDiameter, &IronPowderPage::m_innerDiameter},
@@ -94,6 +95,7 @@ void IronPowderPage::recompute() {
         {&IronPowderShown::frequencyRange, &IronPowderPage::m_frequencyRange},
         {&IronPowderShown::permeability, &IronPowderPage::m_permeability},
     };
+    // clang-format on
     const IronPowderOutcome outcome = RecomputeIronPowder(inputs(), engineSettings());
     ShowTexts(outcome.shown, *this, kShown);
     showMade(outcome.shown.made);

@@ -107,6 +107,7 @@ SiferritPage::SiferritPage(PageContext& context, QWidget* parent)
 }
 
 void SiferritPage::recompute() {
+    // clang-format off
     static constexpr Binding<SiferritShown, SiferritPage> kShown[] = {
         {&SiferritShown::outerDiameter, &SiferritPage::m_outerDiameter},
         {&SiferritShown::innerDiameter, &SiferritPage::m_innerDiameter},
@@ -126,6 +127,7 @@ void SiferritPage::recompute() {
         {&WindingShown::reactanceOfTurns, &SiferritPage::m_reactanceOfTurns},
         {&WindingShown::reactanceOfTurnsPrefix, &SiferritPage::m_reactanceOfTurnsPrefix},
     };
+    // clang-format on
     const SiferritOutcome outcome = RecomputeSiferrit(inputs(), engineSettings());
     ShowTexts(outcome.shown, *this, kShown);
     if (outcome.shown.ordering)

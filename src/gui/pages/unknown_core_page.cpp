@@ -102,6 +102,7 @@ void UnknownCorePage::layOut() {
     core->addLayout(alRow, 0, 0);
     core->addWidget(m_takeAl, 0, 1);
     auto* dimensions = new QHBoxLayout;
+    // clang-format off
     const std::array<QWidget*, 3> dimensionRows[] = {
         {caption("Label48", 48), m_da, fixed(this, "Label45", " mm")},
         {caption("Label47", 47), m_di, fixed(this, "Label46", " mm")},
@@ -111,6 +112,7 @@ void UnknownCorePage::layOut() {
             dimensions->addWidget(widget);
         dimensions->addSpacing(8);
     }
+    // clang-format on
     dimensions->addStretch();
     core->addLayout(dimensions, 1, 0);
     core->addWidget(m_takeDimensions, 1, 1);
@@ -127,12 +129,14 @@ void UnknownCorePage::layOut() {
 
     auto* results = new QGridLayout;
     results->setHorizontalSpacing(4);
+    // clang-format off
     const std::array<QWidget*, 5> resultRows[] = {
         {caption("Label54", 54), nullptr, m_turnsResult, nullptr, nullptr},
         {caption("Label159", 159), m_gaugeMark, m_wireDiameter, m_wireDiameterUnit, nullptr},
         {caption("Label158", 158), nullptr, m_wireLength, m_wireLengthUnit, nullptr},
         {fixed(this, "Label231", "XL ="), nullptr, m_reactance, m_reactancePrefix, fixed(this, "Label234", "Ω")},
     };
+    // clang-format on
     for (int row = 0; row < 4; ++row)
         for (int column = 0; column < 5; ++column)
             if (QWidget* widget = resultRows[row][std::size_t(column)])
@@ -149,9 +153,9 @@ void UnknownCorePage::layOut() {
 
     // Inductance and XL of a typed number of turns.
     auto* second = new QHBoxLayout(m_turnsGroup);
-    for (QWidget* widget : std::initializer_list<QWidget*>{fixed(this, "Label160", "N"), m_turns,
-                                                           fixed(this, "Label161", "=>"), m_inductanceOfTurns,
-                                                           m_inductanceOfTurnsUnit})
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{fixed(this, "Label160", "N"), m_turns, fixed(this, "Label161", "=>"),
+                                         m_inductanceOfTurns, m_inductanceOfTurnsUnit})
         second->addWidget(widget);
     second->addSpacing(16);
     for (QWidget* widget : std::initializer_list<QWidget*>{fixed(this, "Label237", "XL = "), m_reactanceOfTurns,
@@ -180,6 +184,7 @@ void UnknownCorePage::connectInputs() {
 }
 
 void UnknownCorePage::recompute() {
+    // clang-format off
     static constexpr Binding<UnknownCoreShown, UnknownCorePage> kShown[] = {
         {&WindingShown::turns, &UnknownCorePage::m_turnsResult},
         {&WindingShown::wireDiameter, &UnknownCorePage::m_wireDiameter},
@@ -192,11 +197,17 @@ void UnknownCorePage::recompute() {
         {&WindingShown::reactanceOfTurns, &UnknownCorePage::m_reactanceOfTurns},
         {&WindingShown::reactanceOfTurnsPrefix, &UnknownCorePage::m_reactanceOfTurnsPrefix},
     };
-    const UnknownCoreInputs in{fieldText(m_al),        m_alUnit->currentIndex(),
-                               fieldText(m_inductance), m_inductanceUnit->currentIndex(),
-                               fieldText(m_da),        fieldText(m_di),
-                               fieldText(m_h),         fieldText(m_frequency),
-                               m_frequencyUnit->currentIndex(), fieldText(m_turns)};
+    // clang-format on
+    const UnknownCoreInputs in{fieldText(m_al),
+                               m_alUnit->currentIndex(),
+                               fieldText(m_inductance),
+                               m_inductanceUnit->currentIndex(),
+                               fieldText(m_da),
+                               fieldText(m_di),
+                               fieldText(m_h),
+                               fieldText(m_frequency),
+                               m_frequencyUnit->currentIndex(),
+                               fieldText(m_turns)};
     const UnknownCoreOutcome outcome = RecomputeUnknownCore(in, engineSettings());
     ShowTexts(outcome.shown, *this, kShown);
     reportFailure(outcome.error);

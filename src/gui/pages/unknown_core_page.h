@@ -31,30 +31,30 @@ private:
     void layOut();
     void connectInputs();
 
-    QLineEdit* m_al = nullptr;             // Edit20
-    QComboBox* m_alUnit = nullptr;         // ComboBox7
-    QLineEdit* m_inductance = nullptr;     // Edit4
-    QComboBox* m_inductanceUnit = nullptr; // ComboBox8
-    QLineEdit* m_da = nullptr;             // Edit6
-    QLineEdit* m_di = nullptr;             // Edit7
-    QLineEdit* m_h = nullptr;              // Edit21
-    QLineEdit* m_frequency = nullptr;      // Edit27
-    QComboBox* m_frequencyUnit = nullptr;  // ComboBox20
-    QLineEdit* m_turns = nullptr;          // Edit5
-    QGroupBox* m_turnsGroup = nullptr;     // GroupBox2
-    QPushButton* m_takeAl = nullptr;       // BitBtn1
-    QPushButton* m_takeDimensions = nullptr; // BitBtn2
-    QLabel* m_turnsResult = nullptr;       // Label49
-    QLabel* m_wireDiameter = nullptr;      // Label31: mm, or the gauge
-    QLabel* m_wireDiameterUnit = nullptr;  // Label166
-    QLabel* m_wireLength = nullptr;        // Label43
-    QLabel* m_wireLengthUnit = nullptr;    // Label167
-    QLabel* m_gaugeMark = nullptr;         // Label245 "# "
-    QLabel* m_reactance = nullptr;         // Label233
-    QLabel* m_reactancePrefix = nullptr;   // Label235
-    QLabel* m_inductanceOfTurns = nullptr; // Label50
-    QLabel* m_inductanceOfTurnsUnit = nullptr; // Label53
-    QLabel* m_reactanceOfTurns = nullptr;  // Label236
+    QLineEdit* m_al = nullptr;                  // Edit20
+    QComboBox* m_alUnit = nullptr;              // ComboBox7
+    QLineEdit* m_inductance = nullptr;          // Edit4
+    QComboBox* m_inductanceUnit = nullptr;      // ComboBox8
+    QLineEdit* m_da = nullptr;                  // Edit6
+    QLineEdit* m_di = nullptr;                  // Edit7
+    QLineEdit* m_h = nullptr;                   // Edit21
+    QLineEdit* m_frequency = nullptr;           // Edit27
+    QComboBox* m_frequencyUnit = nullptr;       // ComboBox20
+    QLineEdit* m_turns = nullptr;               // Edit5
+    QGroupBox* m_turnsGroup = nullptr;          // GroupBox2
+    QPushButton* m_takeAl = nullptr;            // BitBtn1
+    QPushButton* m_takeDimensions = nullptr;    // BitBtn2
+    QLabel* m_turnsResult = nullptr;            // Label49
+    QLabel* m_wireDiameter = nullptr;           // Label31: mm, or the gauge
+    QLabel* m_wireDiameterUnit = nullptr;       // Label166
+    QLabel* m_wireLength = nullptr;             // Label43
+    QLabel* m_wireLengthUnit = nullptr;         // Label167
+    QLabel* m_gaugeMark = nullptr;              // Label245 "# "
+    QLabel* m_reactance = nullptr;              // Label233
+    QLabel* m_reactancePrefix = nullptr;        // Label235
+    QLabel* m_inductanceOfTurns = nullptr;      // Label50
+    QLabel* m_inductanceOfTurnsUnit = nullptr;  // Label53
+    QLabel* m_reactanceOfTurns = nullptr;       // Label236
     QLabel* m_reactanceOfTurnsPrefix = nullptr; // Label239
 };
 

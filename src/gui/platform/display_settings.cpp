@@ -4,8 +4,7 @@ namespace torvex::gui {
 
 DisplaySettings::DisplaySettings(QObject* parent) : QObject(parent) {}
 
-DisplaySettings::DisplaySettings(Language language, UnitSystem units, const QString& decimalSeparator,
-                                 QObject* parent)
+DisplaySettings::DisplaySettings(Language language, UnitSystem units, const QString& decimalSeparator, QObject* parent)
     : QObject(parent), m_language(language), m_units(units), m_separator(decimalSeparator),
       m_separatorUtf8(decimalSeparator.toStdString()) {}
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QPointer>
 #include "platform/platform.h"
+#include <QPointer>
 
 class QTextBrowser;
 class QWidget;

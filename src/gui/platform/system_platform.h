@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/platform.h"
 #include <QString>
 #include <memory>
-#include "platform/platform.h"
 
 namespace torvex::gui {
 

@@ -79,12 +79,14 @@ void AlPermeabilityWindow::layOut() {
     // The core's dimensions beside the form factors they give. (A layout
     // moves the widgets it is given into its own widget, the group.)
     auto* core = new QGridLayout(m_dimensions);
+    // clang-format off
     const std::array<QWidget*, 3> dimensionRows[] = {
         {TaggedCaption(this, "Label11", 251, shown), m_da, fixed(this, "Label12", " mm")},
         {TaggedCaption(this, "Label13", 253, shown), m_di, fixed(this, "Label14", " mm")},
         {fixed(this, "Label15", "h"), m_h, fixed(this, "Label16", " mm")},
         {TaggedCaption(this, "Label17", 252, shown), m_coating, fixed(this, "Label18", " mm")},
     };
+    // clang-format on
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 3; ++c)
             core->addWidget(dimensionRows[r][std::size_t(c)], r, c);
@@ -92,11 +94,13 @@ void AlPermeabilityWindow::layOut() {
     m_crossSection = result(this, "Label1", "0000.0");
     m_pathLength = result(this, "Label2", "0000.0");
     m_coreFactor = result(this, "Label3", "0000.0");
+    // clang-format off
     const std::array<QWidget*, 3> factorRows[] = {
         {fixed(this, "Label19", "Ae"), m_crossSection, fixed(this, "Label20", " mm² ")},
         {fixed(this, "Label21", "le"), m_pathLength, fixed(this, "Label22", " mm")},
         {fixed(this, "Label23", "S"), m_coreFactor, fixed(this, "Label24", " 1/mm")},
     };
+    // clang-format on
     for (int r = 0; r < 3; ++r) {
         auto* caption = new QHBoxLayout;
         caption->setSpacing(4);
@@ -135,6 +139,7 @@ void AlPermeabilityWindow::connectInputs() {
 }
 
 void AlPermeabilityWindow::recompute() {
+    // clang-format off
     static constexpr Binding<AlPermeabilityShown, AlPermeabilityWindow> kShown[] = {
         {&AlPermeabilityShown::al, &AlPermeabilityWindow::m_al},
         {&AlPermeabilityShown::crossSection, &AlPermeabilityWindow::m_crossSection},
@@ -142,6 +147,7 @@ void AlPermeabilityWindow::recompute() {
         {&AlPermeabilityShown::coreFactor, &AlPermeabilityWindow::m_coreFactor},
         {&AlPermeabilityShown::permeability, &AlPermeabilityWindow::m_permeability},
     };
+    // clang-format on
     const AlPermeabilityInputs in{fieldText(m_turns), fieldText(m_inductance), fieldText(m_da),
                                   fieldText(m_di),    fieldText(m_h),          fieldText(m_coating)};
     const AlPermeabilityOutcome outcome = RecomputeAlPermeability(in, engineSettings());

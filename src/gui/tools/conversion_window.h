@@ -30,17 +30,17 @@ private:
     void connectInputs();
     void showLength(const LengthConversionOutcome& outcome, const LengthResult& result);
 
-    QLineEdit* m_imperial = nullptr;     // Edit1
-    QComboBox* m_imperialUnit = nullptr; // ComboBox1
-    QLineEdit* m_metric = nullptr;       // Edit2
-    QComboBox* m_metricUnit = nullptr;   // ComboBox2
-    QComboBox* m_gauge = nullptr;        // ComboBox3
-    QLineEdit* m_fahrenheit = nullptr;   // Edit3
-    LengthResult m_toMetric;             // Label1, Label6
-    LengthResult m_toImperial;           // Label2, Label5
+    QLineEdit* m_imperial = nullptr;      // Edit1
+    QComboBox* m_imperialUnit = nullptr;  // ComboBox1
+    QLineEdit* m_metric = nullptr;        // Edit2
+    QComboBox* m_metricUnit = nullptr;    // ComboBox2
+    QComboBox* m_gauge = nullptr;         // ComboBox3
+    QLineEdit* m_fahrenheit = nullptr;    // Edit3
+    LengthResult m_toMetric;              // Label1, Label6
+    LengthResult m_toImperial;            // Label2, Label5
     QLabel* m_gaugeMillimetres = nullptr; // Label3
-    QLabel* m_gaugeInches = nullptr;     // Label13
-    QLabel* m_celsius = nullptr;         // Label4
+    QLabel* m_gaugeInches = nullptr;      // Label13
+    QLabel* m_celsius = nullptr;          // Label4
 };
 
 } // namespace torvex::gui

@@ -150,11 +150,13 @@ void CopperResistanceWindow::followSettings(DisplaySettings::Change what) {
 }
 
 void CopperResistanceWindow::recompute() {
+    // clang-format off
     static constexpr Binding<CopperResistanceShown, CopperResistanceWindow> kShown[] = {
         {&CopperResistanceShown::warning, &CopperResistanceWindow::m_warning},
         {&CopperResistanceShown::resistance, &CopperResistanceWindow::m_resistance},
         {&CopperResistanceShown::prefix, &CopperResistanceWindow::m_prefix},
     };
+    // clang-format on
     CopperResistanceInputs inputs;
     inputs.length = m_length->text().toStdString();
     inputs.lengthUnit = m_lengthUnit->currentIndex();

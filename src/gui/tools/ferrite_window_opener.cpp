@@ -46,9 +46,15 @@ void FerriteWindowOpener::followSettings(QObject* receiver, std::function<void(C
     QObject::connect(&m_context.settings(), &DisplaySettings::changed, receiver,
                      [follow = std::move(follow)](DisplaySettings::Change what) {
                          switch (what) {
-                         case DisplaySettings::Change::Language: follow(Change::Language); break;
-                         case DisplaySettings::Change::Units: follow(Change::Units); break;
-                         case DisplaySettings::Change::DecimalSeparator: follow(Change::DecimalSeparator); break;
+                         case DisplaySettings::Change::Language:
+                             follow(Change::Language);
+                             break;
+                         case DisplaySettings::Change::Units:
+                             follow(Change::Units);
+                             break;
+                         case DisplaySettings::Change::DecimalSeparator:
+                             follow(Change::DecimalSeparator);
+                             break;
                          }
                      });
 }

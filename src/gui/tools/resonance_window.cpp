@@ -48,6 +48,7 @@ struct RowPlan {
     ResonanceOutcome (*recompute)(const ResonanceRowInputs&, const Settings&);
 };
 
+// clang-format off
 constexpr std::array<RowPlan, 3> kRowPlans{{
     {"GroupBox1", "--------- L ------------------- C --------------- f -------------",
      {"Edit1", "ComboBox1", &kInductanceUnits, 1}, {"Edit2", "ComboBox2", &kCapacitanceUnits, 0},
@@ -70,6 +71,7 @@ QStringList unitTexts(const Units& units) {
             texts << Utf8(unit);
     return texts;
 }
+// clang-format on
 
 // A group box whose caption alone is drawn in a font of its own; the controls
 // inside keep the window's font. (A font change reaching a list makes it

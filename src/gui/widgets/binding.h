@@ -19,11 +19,11 @@ using ShownText = std::optional<std::string>;
 // A text field of `Shown` and the label of `Owner` that shows it. The winding
 // results, which the core pages share, are named by their field in
 // WindingShown and read from the result's `winding` part.
-template <class Shown, class Owner>
-struct Binding {
+template <class Shown, class Owner> struct Binding {
     constexpr Binding(ShownText Shown::*field, QLabel* Owner::*label) : field(field), label(label) {}
     constexpr Binding(ShownText WindingShown::*field, QLabel* Owner::*label) : windingField(field), label(label) {
-        static_assert(requires(const Shown& shown) { shown.winding; }, "this result has no winding part");
+        static_assert(
+            requires(const Shown& shown) { shown.winding; }, "this result has no winding part");
     }
 
     const ShownText& in(const Shown& shown) const {

@@ -32,8 +32,7 @@ QString Utf8(std::string_view text);
 QString TableText(int id, Language language);
 
 // The texts of a list of names (unit names, gauge names).
-template <std::size_t N>
-QStringList ListTexts(const std::array<std::string_view, N>& names) {
+template <std::size_t N> QStringList ListTexts(const std::array<std::string_view, N>& names) {
     QStringList texts;
     for (std::string_view name : names)
         texts << Utf8(name);
@@ -41,8 +40,7 @@ QStringList ListTexts(const std::array<std::string_view, N>& names) {
 }
 
 // The texts of a catalogue table's rows (rows with a `name`).
-template <class Table>
-QStringList RowNames(const Table& table) {
+template <class Table> QStringList RowNames(const Table& table) {
     QStringList texts;
     for (const auto& row : table)
         texts << Utf8(row.name);
@@ -90,8 +88,7 @@ ColourCodeLabels ColourPatch(QWidget* parent, const char* upper, const char* low
 // A picture, drawn from `resource` when its window is first shown (most runs
 // never open the window that holds it). The language switch gives it only
 // its hint.
-template <class Label>
-Label* Picture(QWidget* parent, const char* name, int tag, const QString& resource, QSize size) {
+template <class Label> Label* Picture(QWidget* parent, const char* name, int tag, const QString& resource, QSize size) {
     auto* picture = make<Label>(parent, name, tag);
     picture->setProperty("torvexKind", QStringLiteral("image"));
     picture->setProperty("picture", resource);

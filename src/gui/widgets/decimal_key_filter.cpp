@@ -2,8 +2,8 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QLineEdit>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QWidget>
 
 namespace torvex::gui {
@@ -39,8 +39,7 @@ bool DecimalKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     // Deliver the mapped character instead; the replacement passes this
     // filter unchanged because it is already the separator.
     const int code = mapped == QLatin1Char(',') ? Qt::Key_Comma : Qt::Key_Period;
-    QKeyEvent replacement(QEvent::KeyPress, code, key->modifiers(), QString(mapped), key->isAutoRepeat(),
-                          key->count());
+    QKeyEvent replacement(QEvent::KeyPress, code, key->modifiers(), QString(mapped), key->isAutoRepeat(), key->count());
     QCoreApplication::sendEvent(watched, &replacement);
     return true;
 }

@@ -8,8 +8,7 @@ namespace torvex::gui {
 
 // Creates a named component: the object name is the fixed name that tests and
 // the text table rely on; the tag selects its texts (0: none).
-template <class W, class Parent>
-W* make(Parent* parent, const char* objectName, int tag = 0) {
+template <class W, class Parent> W* make(Parent* parent, const char* objectName, int tag = 0) {
     auto* w = new W(parent);
     w->setObjectName(QLatin1String(objectName));
     if (tag)

@@ -61,9 +61,7 @@ QRect ResultLabel::textRect() const {
     return rect;
 }
 
-QString ResultLabel::shownText() const {
-    return fontMetrics().elidedText(text(), Qt::ElideRight, textRect().width());
-}
+QString ResultLabel::shownText() const { return fontMetrics().elidedText(text(), Qt::ElideRight, textRect().width()); }
 
 bool ResultLabel::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip && shownText() != text()) {
@@ -81,8 +79,8 @@ void ResultLabel::paintEvent(QPaintEvent* event) {
     }
     QFrame::paintEvent(event);
     QPainter painter(this);
-    style()->drawItemText(&painter, textRect(), int(QStyle::visualAlignment(layoutDirection(), alignment())),
-                          palette(), isEnabled(), shown, foregroundRole());
+    style()->drawItemText(&painter, textRect(), int(QStyle::visualAlignment(layoutDirection(), alignment())), palette(),
+                          isEnabled(), shown, foregroundRole());
 }
 
 } // namespace torvex::gui

@@ -16,10 +16,15 @@ TEST(Nagaoka, BranchesMeetAtOne) {
     EXPECT_LT(NagaokaCoefficient(100.0L), 0.1L);
 }
 
-struct InductanceCase { CoilInductanceInputs in; Settings settings; const char *inductance, *unit; };
+struct InductanceCase {
+    CoilInductanceInputs in;
+    Settings settings;
+    const char *inductance, *unit;
+};
 
 // Reference values: π²·N²·D²/length·k nH by hand, k from Lundin's formulas.
 TEST(CoilInductance, Results) {
+    // clang-format off
     const InductanceCase cases[] = {
         {{"10", "10", "10"}, kMetric, "679.448", "nH"},
         {{"10", "10", "20"}, kMetric, "403.734", "nH"},
@@ -31,6 +36,7 @@ TEST(CoilInductance, Results) {
         {{"10", "", "10"}, kMetric, "xxx", "<not set>"},
         {{"10", "10", "0"}, kMetric, "xxx", "<not set>"},
     };
+    // clang-format on
     for (const InductanceCase& c : cases) {
         SCOPED_TRACE(c.in.turns + "/" + c.in.diameter + "/" + c.in.length);
         const CoilInductanceOutcome o = RecomputeCoilInductance(c.in, c.settings);
@@ -40,9 +46,15 @@ TEST(CoilInductance, Results) {
     }
 }
 
-struct TurnsCase { const char* name; CoilTurnsInputs in; Settings settings; Texts expected; };
+struct TurnsCase {
+    const char* name;
+    CoilTurnsInputs in;
+    Settings settings;
+    Texts expected;
+};
 
 TEST(CoilTurns, Results) {
+    // clang-format off
     const TurnsCase cases[] = {
         {"1 µH on 10 x 20 mm", {"1", 1, "10", "20"}, kMetric,
          {{"turns", " 15.7"}, {"wireLength", "49.44"}, {"wireLengthUnit", "cm"}, {"wireDiameter", "1.271"},
@@ -63,6 +75,7 @@ TEST(CoilTurns, Results) {
           {"wireDiameterUnit", "<not set>"}}},
         {"no length", {"1", 1, "10", "0"}, kMetric, {{"turns", "xxx"}, {"wireLength", ""}, {"wireDiameter", ""}}},
     };
+    // clang-format on
     for (const TurnsCase& c : cases) {
         SCOPED_TRACE(c.name);
         const Seen seen = See(RecomputeCoilTurns(c.in, c.settings));

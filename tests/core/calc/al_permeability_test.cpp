@@ -7,11 +7,17 @@ namespace {
 
 using namespace calctest;
 
-struct Case { const char* name; AlPermeabilityInputs in; Settings settings; Texts expected; };
+struct Case {
+    const char* name;
+    AlPermeabilityInputs in;
+    Settings settings;
+    Texts expected;
+};
 
 // Reference values by hand: AL = L/N², le and Ae of a rectangular ring from
 // ln(Da/Di), µi = AL·le/(µ0·Ae).
 TEST(AlPermeability, Results) {
+    // clang-format off
     const Case cases[] = {
         {"10 turns, 2.5 µH", {"10", "2.5", "12.7", "7.15", "4.9", "0"}, kMetric,
          {{"al", "25.00"}, {"crossSection", "13.2"}, {"pathLength", "29.5"}, {"coreFactor", "2.2"},
@@ -33,6 +39,7 @@ TEST(AlPermeability, Results) {
          {{"crossSection", "xxx"}, {"pathLength", "xxx"}, {"coreFactor", ""}, {"permeability", "xxx"}}},
         {"no dimensions", {"20", "1.96", "", "", "", ""}, kMetric, {{"al", " 4.90"}, {"crossSection", "xxx"}}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const Seen seen = See(RecomputeAlPermeability(c.in, c.settings));

@@ -26,7 +26,8 @@ struct Seen {
     // The value of a field; a name the result does not have fails the test.
     std::optional<std::string> operator[](std::string_view name) const {
         for (const shown::Field& f : fields)
-            if (f.name == name) return f.value;
+            if (f.name == name)
+                return f.value;
         ADD_FAILURE() << "no field " << name;
         return std::nullopt;
     }
@@ -34,27 +35,27 @@ struct Seen {
     std::vector<std::string_view> set() const {
         std::vector<std::string_view> names;
         for (const shown::Field& f : fields)
-            if (f.value) names.push_back(f.name);
+            if (f.value)
+                names.push_back(f.name);
         return names;
     }
 };
 
-template <class Shown>
-Seen See(const Outcome<Shown>& o) {
-    return {shown::Fields(o.shown), o.error};
-}
+template <class Shown> Seen See(const Outcome<Shown>& o) { return {shown::Fields(o.shown), o.error}; }
 
 // Expected field values, by field name.
 using Texts = std::vector<std::pair<std::string_view, std::string>>;
 
 inline void ExpectTexts(const Seen& seen, const Texts& expected) {
-    for (const auto& [name, text] : expected) EXPECT_EQ(seen[name].value_or("<not set>"), text) << name;
+    for (const auto& [name, text] : expected)
+        EXPECT_EQ(seen[name].value_or("<not set>"), text) << name;
 }
 
 // A non-finite number must never be shown.
 inline void ExpectOnlyFiniteTexts(const Seen& seen) {
     for (const shown::Field& f : seen.fields) {
-        if (!f.value) continue;
+        if (!f.value)
+            continue;
         for (std::string_view bad : {"inf", "nan", "INF", "NAN"})
             EXPECT_EQ(f.value->find(bad), std::string::npos) << f.name << " shows \"" << *f.value << '"';
     }

@@ -13,8 +13,9 @@ namespace {
 using namespace calctest;
 
 using PageFn = Seen (*)(const CataloguePageInputs&, const Settings&);
-template <auto Page>
-Seen Run(const CataloguePageInputs& in, const Settings& settings) { return See(Page(in, settings)); }
+template <auto Page> Seen Run(const CataloguePageInputs& in, const Settings& settings) {
+    return See(Page(in, settings));
+}
 constexpr PageFn kIron = Run<RecomputeIronPowder>, kFt = Run<RecomputeFerriteFt>, kSif = Run<RecomputeSiferrit>,
                  kFx = Run<RecomputeFerroxcube>;
 
@@ -33,9 +34,16 @@ constexpr auto Fx = Pick<FerroxcubeSizeTable, FerroxcubeMaterialTable>;
 const WindingFields kEmpty{"", 1, "", 1, ""};
 const WindingFields kTyped{"10", 1, "7", 2, "20"}; // 10 µH at 7 MHz, 20 turns
 
-struct PageCase { const char* name; PageFn page; CataloguePageInputs in; Settings settings; Texts expected; };
+struct PageCase {
+    const char* name;
+    PageFn page;
+    CataloguePageInputs in;
+    Settings settings;
+    Texts expected;
+};
 
 TEST(CataloguePages, Show) {
+    // clang-format off
     const PageCase cases[] = {
         {"iron start selection, empty fields", kIron, {Iron("T50", "2"), kEmpty}, kMetric,
          {{"outerDiameter", "12.70"}, {"innerDiameter", "7.70"}, {"height", "4.83"}, {"al", " 4.90"},
@@ -147,6 +155,7 @@ TEST(CataloguePages, Show) {
         {"iron without selection", kIron, {{-1, -1}, kTyped}, kMetric,
          {{"made", "no"}, {"outerDiameter", "0.00"}, {"al", " 0.00"}, {"turns", "0.0"}, {"colourCode", "<not set>"}}},
     };
+    // clang-format on
     for (const PageCase& c : cases) {
         SCOPED_TRACE(c.name);
         const Seen seen = c.page(c.in, c.settings);
@@ -159,8 +168,8 @@ TEST(CataloguePages, Show) {
 // rest unset, so the page keeps its old texts there.
 TEST(CataloguePages, FailureKeepsWhatWasShownBefore) {
     using V = std::vector<std::string_view>;
-    const V throughWireLength{"outerDiameter", "innerDiameter", "height", "al", "made", "turns", "wireDiameter",
-                              "wireLength", "wireLengthUnit"};
+    const V throughWireLength{"outerDiameter", "innerDiameter", "height",        "al", "made", "turns",
+                              "wireDiameter",  "wireLength",    "wireLengthUnit"};
 
     // A bad frequency: turns and wire shown, no XL and no mix data.
     const Seen cut = kIron({Iron("T50", "2"), {"10", 1, "abc", 2, "20"}}, kMetric);
@@ -176,8 +185,8 @@ TEST(CataloguePages, FailureKeepsWhatWasShownBefore) {
     // The ferrite page shows its material data before the first field is read.
     const Seen ft = kFt({Ft("FT50", "43"), {"x", 1, "", 1, ""}}, kMetric);
     ExpectConversionError(ft, "x");
-    EXPECT_EQ(ft.set(), (V{"resonantRange", "wideBandRange", "chokeRange", "outerDiameter", "innerDiameter",
-                           "height", "permeability", "al"}));
+    EXPECT_EQ(ft.set(), (V{"resonantRange", "wideBandRange", "chokeRange", "outerDiameter", "innerDiameter", "height",
+                           "permeability", "al"}));
 
     // The SIFERRIT ordering code comes before the winding; a bad turns text
     // keeps everything up to the reactance.

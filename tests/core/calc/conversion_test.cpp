@@ -13,10 +13,16 @@ using namespace calctest;
 
 using LengthFn = LengthConversionOutcome (*)(const LengthConversionInputs&, const Settings&);
 
-struct LengthCase { LengthFn convert; LengthConversionInputs in; Settings settings; const char *length, *unit; };
+struct LengthCase {
+    LengthFn convert;
+    LengthConversionInputs in;
+    Settings settings;
+    const char *length, *unit;
+};
 
 // Reference values: 1 in = 25.4 mm, 1 ft = 12 in, 1 yd = 3 ft.
 TEST(LengthConversion, Lengths) {
+    // clang-format off
     const LengthCase cases[] = {
         {RecomputeImperialToMetric, {"1", 2}, kMetric, "91.44", "cm"},
         {RecomputeImperialToMetric, {"1", 0}, kMetric, "2.54", "cm"},
@@ -30,6 +36,7 @@ TEST(LengthConversion, Lengths) {
         {RecomputeMetricToImperial, {"30,48", 1}, kMetricComma, "1.000", " ft"},
         {RecomputeMetricToImperial, {"-5", 1}, kMetric, "-1.969", " in"},
     };
+    // clang-format on
     for (const LengthCase& c : cases) {
         SCOPED_TRACE(c.in.text);
         const LengthConversionOutcome o = c.convert(c.in, c.settings);
@@ -47,12 +54,14 @@ TEST(LengthConversion, FailureShowsNothing) {
 
 TEST(GaugeDiameter, Shows) {
     // Reference values: 10^(−(n + 9.6954) / 19.8578) in.
+    // clang-format off
     const std::tuple<std::string_view, const char*, const char*> cases[] = {
         {"20", "0.812", "0.031959 in"},
         {"0", "8.253", "0.324907 in"},
         {"0000", "11.686", "0.460079 in"},
         {"40", "0.080", "0.003144 in"},
     };
+    // clang-format on
     for (const auto& [gauge, mm, inches] : cases) {
         const int index = static_cast<int>(std::find(AwgNames.begin(), AwgNames.end(), gauge) - AwgNames.begin());
         const GaugeDiameterOutcome o = RecomputeGaugeDiameter({index}, kMetric);
@@ -64,7 +73,7 @@ TEST(GaugeDiameter, Shows) {
 
 TEST(Fahrenheit, Shows) {
     const std::tuple<const char*, Settings, const char*> cases[] = {
-        {"212", kMetric, "100.0"}, {"32", kMetric, "0.0"},  {"-40", kMetric, "-40.0"},    {"-", kMetric, "-17.8"},
+        {"212", kMetric, "100.0"}, {"32", kMetric, "0.0"},    {"-40", kMetric, "-40.0"},      {"-", kMetric, "-17.8"},
         {"", kMetric, "-17.8"},    {"98.6", kMetric, "37.0"}, {"98,6", kMetricComma, "37.0"},
     };
     for (const auto& [fahrenheit, settings, celsius] : cases)

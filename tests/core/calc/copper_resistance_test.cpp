@@ -24,6 +24,7 @@ struct Case {
 // Reference values: 0.0175 Ω·mm²/m · length / cross-section, times
 // 1 + 0.0038/K · (t − 20 °C), by hand.
 TEST(CopperResistance, Results) {
+    // clang-format off
     const Case cases[] = {
         {"1 m, 1 mm, 20 °C", Metric("1", "1", "20"), kMetric, "22.282", "m", ""},
         {"1 m, 1 mm, 100 °C", Metric("1", "1", "100"), kMetric, "29.055", "m", ""},
@@ -41,6 +42,7 @@ TEST(CopperResistance, Results) {
         {"100 ft of gauge 20", {"100", 0, "", kDefaultGaugeIndex, "20"}, kUs, "1.031", "", ""},
         {"100 yd of gauge 20", {"100", 1, "", kDefaultGaugeIndex, "20"}, kUs, "3.092", "", ""},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const CopperResistanceOutcome o = RecomputeCopperResistance(c.in, c.settings);
@@ -59,12 +61,14 @@ TEST(CopperResistance, Results) {
 
 // Every input is read before anything is shown.
 TEST(CopperResistance, BadTextShowsNothing) {
+    // clang-format off
     const std::tuple<CopperResistanceInputs, Settings, const char*> cases[] = {
         {Metric("1", "1", "20.5"), kMetricComma, "20.5"}, // the temperature field has no key filter
         {Metric("1m", "1", "20"), kMetric, "1m"},
         {Metric("1", "1,0", "20"), kMetric, "1,0"},
         {Metric("1", "1", "--"), kMetric, "--"},
     };
+    // clang-format on
     for (const auto& [in, settings, bad] : cases) {
         const Seen seen = See(RecomputeCopperResistance(in, settings));
         ExpectConversionError(seen, bad);

@@ -13,11 +13,15 @@ using namespace calctest;
 using Names = std::vector<std::string_view>;
 
 // `setBefore`: the fields set before the fault.
-struct FaultCase { const char* name; std::function<Seen()> run; Names setBefore; };
+struct FaultCase {
+    const char* name;
+    std::function<Seen()> run;
+    Names setBefore;
+};
 
 CataloguePageInputs T50Mix2(WindingFields fields) { return {{7, 2}, std::move(fields)}; }
-const Names kIronThroughWireLength{"outerDiameter", "innerDiameter", "height", "al", "made",
-                                   "turns", "wireDiameter", "wireLength", "wireLengthUnit"};
+const Names kIronThroughWireLength{"outerDiameter", "innerDiameter", "height",        "al", "made", "turns",
+                                   "wireDiameter",  "wireLength",    "wireLengthUnit"};
 const Names kIronThroughReactance = [] {
     Names v = kIronThroughWireLength;
     v.insert(v.end(), {"reactance", "reactancePrefix"});
@@ -28,16 +32,15 @@ UnknownCoreInputs Unknown(std::string al, std::string inductance, int inductance
     return {std::move(al), 0, std::move(inductance), inductanceUnit, "", std::move(di), "", "", 1, ""};
 }
 
-template <class R, class In>
-In InputOf(R (*)(const In&, const Settings&));
+template <class R, class In> In InputOf(R (*)(const In&, const Settings&));
 
 // A run of `Recompute` on `in`, for the table below.
-template <auto Recompute>
-std::function<Seen()> Runs(decltype(InputOf(Recompute)) in, Settings settings = kMetric) {
+template <auto Recompute> std::function<Seen()> Runs(decltype(InputOf(Recompute)) in, Settings settings = kMetric) {
     return [=] { return See(Recompute(in, settings)); };
 }
 
 TEST(FloatingPointFaults, EndTheRunAtTheirStep) {
+    // clang-format off
     const FaultCase cases[] = {
         // A frequency beyond the range once scaled to hertz.
         {"iron, 1e4931 GHz", Runs<RecomputeIronPowder>(T50Mix2({"10", 1, "1e4931", 3, ""})), kIronThroughWireLength},
@@ -75,6 +78,7 @@ TEST(FloatingPointFaults, EndTheRunAtTheirStep) {
         {"metre to inch, 1e4931 m", Runs<RecomputeMetricToImperial>({"1e4931", 2}), {}},
         {"Fahrenheit, -1e4932", Runs<RecomputeFahrenheit>({"-1e4932"}), {}},
     };
+    // clang-format on
     for (const FaultCase& c : cases) {
         SCOPED_TRACE(c.name);
         const Seen seen = c.run();

@@ -9,10 +9,17 @@ using namespace calctest;
 
 using RowFn = ResonanceOutcome (*)(const ResonanceRowInputs&, const Settings&);
 
-struct Case { const char* name; RowFn row; ResonanceRowInputs in; Settings settings; const char *value, *unit; };
+struct Case {
+    const char* name;
+    RowFn row;
+    ResonanceRowInputs in;
+    Settings settings;
+    const char *value, *unit;
+};
 
 // Reference values: f = 1/(2π·√(L·C)) and its inversions, by hand.
 TEST(ResonantCircuit, Rows) {
+    // clang-format off
     const Case cases[] = {
         {"1 µH, 100 pF", RecomputeResonantFrequency, {"1", 1, "100", 0}, kMetric, "15.915", "MHz"},
         {"1 nH, 1 pF", RecomputeResonantFrequency, {"1", 0, "1", 0}, kMetric, "5.033", "GHz"},
@@ -26,6 +33,7 @@ TEST(ResonantCircuit, Rows) {
         {"zero inductance", RecomputeResonantFrequency, {"0", 1, "100", 0}, kMetric, "xxx", "<not set>"},
         {"negative zero", RecomputeResonantFrequency, {"-0", 1, "100", 0}, kMetric, "xxx", "<not set>"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const ResonanceOutcome o = c.row(c.in, c.settings);

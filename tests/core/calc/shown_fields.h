@@ -37,7 +37,8 @@ inline std::string AsText(bool b) { return b ? "yes" : "no"; }
 inline std::string AsText(const SiferritOrdering& o) { return o.made ? o.code : "not made"; }
 inline std::string AsText(const ColourCode& c) {
     auto one = [](PaintColour p) {
-        if (!p.painted()) return std::string("unpainted");
+        if (!p.painted())
+            return std::string("unpainted");
         char buffer[16];
         std::snprintf(buffer, sizeof buffer, "%06x", static_cast<unsigned>(p.rgb()));
         return std::string(buffer);
@@ -47,10 +48,10 @@ inline std::string AsText(const ColourCode& c) {
 
 class FieldList {
 public:
-    template <class T>
-    FieldList& operator()(std::string_view name, const std::optional<T>& field) {
+    template <class T> FieldList& operator()(std::string_view name, const std::optional<T>& field) {
         std::optional<std::string> value;
-        if (field) value = AsText(*field);
+        if (field)
+            value = AsText(*field);
         m_fields.push_back({name, std::is_same_v<T, std::string>, std::move(value)});
         return *this;
     }
@@ -66,8 +67,7 @@ inline void Add(FieldList& f, const WindingShown& s) {
     f("inductanceOfTurns", s.inductanceOfTurns)("inductanceOfTurnsUnit", s.inductanceOfTurnsUnit);
     f("reactanceOfTurns", s.reactanceOfTurns)("reactanceOfTurnsPrefix", s.reactanceOfTurnsPrefix);
 }
-template <class Shown>
-void AddDimensions(FieldList& f, const Shown& s) {
+template <class Shown> void AddDimensions(FieldList& f, const Shown& s) {
     f("outerDiameter", s.outerDiameter)("innerDiameter", s.innerDiameter)("height", s.height);
 }
 inline void Add(FieldList& f, const IronPowderShown& s) {
@@ -112,8 +112,7 @@ inline void Add(FieldList& f, const GaugeDiameterShown& s) { f("millimetres", s.
 inline void Add(FieldList& f, const FahrenheitShown& s) { f("celsius", s.celsius); }
 
 // The fields of a result in the order a run sets them.
-template <class Shown>
-std::vector<Field> Fields(const Shown& s) {
+template <class Shown> std::vector<Field> Fields(const Shown& s) {
     FieldList list;
     Add(list, s);
     return list.take();

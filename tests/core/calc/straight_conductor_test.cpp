@@ -10,10 +10,15 @@ namespace {
 
 using namespace calctest;
 
-struct Case { StraightConductorInputs in; Settings settings; const char* inductance; };
+struct Case {
+    StraightConductorInputs in;
+    Settings settings;
+    const char* inductance;
+};
 
 // Reference values: 2·l·(ln(4·l/D) − c) nH by hand, l and D in cm.
 TEST(StraightConductor, Results) {
+    // clang-format off
     const Case cases[] = {
         {{"1", -1, "100", false}, kMetric, "104.8"},
         {{"1", -1, "100", true}, kMetric, " 99.8"},
@@ -24,6 +29,7 @@ TEST(StraightConductor, Results) {
         {{"1", -1, "", false}, kMetric, "xxx"},
         {{"1", -1, "0.5", false}, kMetric, " -0.0"}, // shorter than half the diameter: shown as it is
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.in.diameterText + "/" + c.in.length);
         const StraightConductorOutcome o = RecomputeStraightConductor(c.in, c.settings);

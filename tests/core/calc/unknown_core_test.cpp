@@ -18,13 +18,20 @@ UnknownCoreInputs Core(std::string al, int alUnit, std::string turns = "") {
 
 // The same inputs typed in a locale with the decimal comma.
 UnknownCoreInputs WithComma(UnknownCoreInputs in) {
-    for (std::string* text : {&in.al, &in.da, &in.di, &in.h}) std::replace(text->begin(), text->end(), '.', ',');
+    for (std::string* text : {&in.al, &in.da, &in.di, &in.h})
+        std::replace(text->begin(), text->end(), '.', ',');
     return in;
 }
 
-struct Case { const char* name; UnknownCoreInputs in; Settings settings; Texts expected; };
+struct Case {
+    const char* name;
+    UnknownCoreInputs in;
+    Settings settings;
+    Texts expected;
+};
 
 TEST(UnknownCore, Results) {
+    // clang-format off
     const Case cases[] = {
         // The same AL in each of the four units: 20 turns for 10 µH.
         {"AL in nH/N²", Core("25", 0), kMetric, {{"turns", " 20"}}},
@@ -46,6 +53,7 @@ TEST(UnknownCore, Results) {
         // its leading blank included.
         {"taken-over AL", WithComma(Core(ShownAlAsEntryText("25.00", ","), 0)), kMetricComma, {{"turns", " 20"}}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const Seen seen = See(RecomputeUnknownCore(c.in, c.settings));

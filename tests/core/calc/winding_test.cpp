@@ -32,12 +32,13 @@ TEST(CalculateWinding, WorkedExampleKeepsTurnsUnrounded) {
 }
 
 TEST(CalculateWinding, ReadsFieldsWithTheLocaleSeparator) {
-    const std::tuple<const char*, Settings, long double> cases[] = { // turns, settings, L2 = A · n²
+    const std::tuple<const char*, Settings, long double> cases[] = {
+        // turns, settings, L2 = A · n²
         {"2.5", kMetric, 6.25L * 4.9e-9L},
         {"2,5", kMetricComma, 6.25L * 4.9e-9L},
-        {",", kMetricComma, 0},              // a lone separator reads 0
-        {" 12 ", kMetric, 144 * 4.9e-9L},    // blanks around the number
-        {"-3", kMetric, 9 * 4.9e-9L},        // neither rounded nor clamped
+        {",", kMetricComma, 0},           // a lone separator reads 0
+        {" 12 ", kMetric, 144 * 4.9e-9L}, // blanks around the number
+        {"-3", kMetric, 9 * 4.9e-9L},     // neither rounded nor clamped
     };
     for (const auto& [turns, settings, l2] : cases)
         EXPECT_NEAR(D(OnT50({"", 1, "", 1, turns}, settings).L2), D(l2), 1e-18) << turns;
@@ -48,7 +49,8 @@ TEST(CalculateWinding, CoreNotMadeGivesZeroResults) {
     const WindingResult r = CalculateWinding(3.18L, 1.57L, 1.27L, 0, {"10", 1, "7", 2, "20"}, kMetric);
     EXPECT_FALSE(r.available);
     // L is set to 0, so XL is 0 too.
-    for (long double x : {r.L, r.N, r.D, r.len, r.XL, r.L2, r.XL2}) EXPECT_EQ(x, 0);
+    for (long double x : {r.L, r.N, r.D, r.len, r.XL, r.L2, r.XL2})
+        EXPECT_EQ(x, 0);
 }
 
 TEST(CalculateWinding, NegativeInputs) {
@@ -62,11 +64,13 @@ TEST(CalculateWinding, NegativeInputs) {
 TEST(CalculateWinding, Errors) {
     // The root of a negative inductance is a floating-point fault; the other
     // texts are not numbers with the decimal comma.
+    // clang-format off
     const std::pair<const char*, CalcError::Kind> cases[] = {
         {"-10", CalcError::Kind::FloatingPoint}, {"1,,5", CalcError::Kind::Conversion},
         {"-", CalcError::Kind::Conversion},      {"abc", CalcError::Kind::Conversion},
         {"1.5", CalcError::Kind::Conversion},
     };
+    // clang-format on
     for (const auto& [text, kind] : cases) {
         try {
             OnT50({text, 1, "", 1, ""}, kMetricComma);

@@ -24,8 +24,7 @@ inline bool IsInchText(std::string_view s) {
     return s.size() == 5 && digit(s[0]) && s[1] == '.' && digit(s[2]) && digit(s[3]) && digit(s[4]);
 }
 
-template <class Row, std::size_t N>
-void ExpectUniqueNames(const std::array<Row, N>& table) {
+template <class Row, std::size_t N> void ExpectUniqueNames(const std::array<Row, N>& table) {
     std::set<std::string_view> seen;
     for (const Row& row : table) {
         EXPECT_FALSE(row.name.empty());
@@ -34,8 +33,7 @@ void ExpectUniqueNames(const std::array<Row, N>& table) {
 }
 
 // Names unique, and dimensions of a real ring: 0 < Di < Da, h > 0.
-template <class Size, std::size_t N>
-void ExpectSoundSizes(const std::array<Size, N>& table) {
+template <class Size, std::size_t N> void ExpectSoundSizes(const std::array<Size, N>& table) {
     ExpectUniqueNames(table);
     for (const Size& s : table) {
         SCOPED_TRACE(std::string(s.name));
@@ -45,16 +43,14 @@ void ExpectSoundSizes(const std::array<Size, N>& table) {
     }
 }
 
-template <class Size, std::size_t N>
-void ExpectInchTexts(const std::array<Size, N>& table) {
+template <class Size, std::size_t N> void ExpectInchTexts(const std::array<Size, N>& table) {
     for (const Size& s : table)
         for (std::string_view t : {s.daInch, s.diInch, s.hInch})
             EXPECT_TRUE(IsInchText(t)) << s.name << ": \"" << t << '"';
 }
 
 // The row whose list text is `name`; an unknown name fails the test.
-template <class Row, std::size_t N>
-const Row& RowNamed(const std::array<Row, N>& table, std::string_view name) {
+template <class Row, std::size_t N> const Row& RowNamed(const std::array<Row, N>& table, std::string_view name) {
     const int i = IndexOfName(table, name);
     if (i < 0) {
         ADD_FAILURE() << "no row \"" << name << '"';
@@ -63,8 +59,7 @@ const Row& RowNamed(const std::array<Row, N>& table, std::string_view name) {
     return table[static_cast<std::size_t>(i)];
 }
 
-template <std::size_t S, std::size_t M>
-int CountMade(const AlMatrix<S, M>& al) {
+template <std::size_t S, std::size_t M> int CountMade(const AlMatrix<S, M>& al) {
     int n = 0;
     for (const auto& row : al)
         n += static_cast<int>(std::count_if(row.begin(), row.end(), [](long double v) { return v != 0.0L; }));
@@ -90,7 +85,8 @@ std::vector<std::string_view> MadeIn(const AlMatrix<S, M>& al, const std::array<
     const int s = IndexOfName(sizes, size);
     EXPECT_GE(s, 0) << "no size \"" << size << '"';
     for (std::size_t m = 0; m < M && s >= 0; ++m)
-        if (al[static_cast<std::size_t>(s)][m] != 0.0L) made.push_back(materials[m].name);
+        if (al[static_cast<std::size_t>(s)][m] != 0.0L)
+            made.push_back(materials[m].name);
     return made;
 }
 

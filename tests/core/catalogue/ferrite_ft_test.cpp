@@ -21,6 +21,7 @@ TEST(FerriteFtCatalogue, Shape) {
 
 // AL in mH per (1000 turns)², read by row and column name.
 TEST(FerriteFtCatalogue, AlValues) {
+    // clang-format off
     const test::AlSample samples[] = {
         {"FT23", "43", 188.0L},   {"FT23", "68", 4.0L},      {"FT23", "H", 2940.0L},    {"FT37", "61", 55.3L},
         {"FT50", "43", 523.0L},   {"FT50", "F", 0.0L},       {"FT50-A", "W", 5936.0L},  {"FT50-B", "75 (J)", 0.0L},
@@ -28,6 +29,7 @@ TEST(FerriteFtCatalogue, AlValues) {
         {"FT140", "63", 0.0L},    {"FT150A", "W", 16700.0L}, {"FT150A", "K", 4508.0L},  {"FT193", "W", 11800.0L},
         {"FT240", "72", 3133.0L}, {"FT240", "77", 3130.0L},  {"FT240", "W", 13690.0L},
     };
+    // clang-format on
     for (const auto& s : samples)
         EXPECT_EQ(AlByName(FtAlTable, FtSizeTable, FtMaterialTable, s.size, s.material), s.al)
             << s.size << " in " << s.material;
@@ -58,12 +60,14 @@ TEST(FerriteFtCatalogue, SizeRows) {
 }
 
 TEST(FerriteFtCatalogue, MaterialRows) {
+    // clang-format off
     const FtMaterial rows[] = {
         {"43", 850, "0,01...1", "1...50", "30...600"},
         {"75 (J)", 5000, "0,001...1", "0,2...10", "5...15"},
         {"H", 15000, "0,001...150", "0,001...1", "0,001...0,5"},
         {"W", 10000, "0,001...250", "0,001...1", "0,1...1"},
     };
+    // clang-format on
     for (const FtMaterial& r : rows) {
         const FtMaterial& m = RowNamed(FtMaterialTable, r.name);
         EXPECT_EQ(m.mu, r.mu) << r.name;

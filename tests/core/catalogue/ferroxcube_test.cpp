@@ -17,23 +17,27 @@ TEST(FerroxcubeCatalogue, Shape) {
     test::ExpectUniqueNames(FerroxcubeMaterialTable);
     EXPECT_EQ(test::CountMade(FerroxcubeAlTable), 296);
     for (const auto& row : FerroxcubeAlTable)
-        for (long double al : row) EXPECT_GE(al, 0.0L);
+        for (long double al : row)
+            EXPECT_GE(al, 0.0L);
 }
 
 // How many sizes each material is made in, counted from the maker's rows: a
 // value filed under the wrong material changes two of these counts. 3R1 is
 // listed but made in none of the sizes.
 TEST(FerroxcubeCatalogue, SizesPerMaterial) {
+    // clang-format off
     const std::pair<std::string_view, int> counts[] = {
         {"3B7", 6},   {"3C11", 23}, {"3C81", 11}, {"3C85", 5},  {"3C90", 34}, {"3D3", 7},  {"3E25", 35},
         {"3E27", 21}, {"3E28", 14}, {"3E5", 21},  {"3E6", 40},  {"3E7", 4},   {"3E8", 4},  {"3F3", 23},
         {"3F4", 3},   {"3R1", 0},   {"3S4", 5},   {"4A11", 23}, {"4A15", 2},  {"4B1", 1},  {"4C65", 14},
     };
+    // clang-format on
     for (const auto& [material, expected] : counts) {
         const int m = IndexOfName(FerroxcubeMaterialTable, material);
         ASSERT_GE(m, 0) << material;
         int made = 0;
-        for (const auto& row : FerroxcubeAlTable) made += row[static_cast<std::size_t>(m)] != 0.0L;
+        for (const auto& row : FerroxcubeAlTable)
+            made += row[static_cast<std::size_t>(m)] != 0.0L;
         EXPECT_EQ(made, expected) << material;
     }
 }
@@ -64,6 +68,7 @@ TEST(FerroxcubeCatalogue, SmallestAndLargestAl) {
 }
 
 TEST(FerroxcubeCatalogue, AlValues) {
+    // clang-format off
     const test::AlSample samples[] = {
         {"TC 2.5/1.3/0.8", "4A11", 94.0L},  {"TC 2.5/1.5/1-S", "3E27", 513.0L}, {"TC 5.8/3.1/1.5", "4B1", 50.0L},
         {"TC 3.4/1.8/2", "3E7", 3080.0L},   {"TC 3.4/1.8/2.1", "3E27", 1045.0L}, {"TC 3.9/2.2/1.3", "3D3", 97.0L},
@@ -75,6 +80,7 @@ TEST(FerroxcubeCatalogue, AlValues) {
         {"TL 63/38/25", "3E6", 0.0L},       {"TL 63/38/25", "3F3", 4550.0L},    {"T   87/56/13", "3E6", 11190.0L},
         {"TL 107/65/18", "3F4", 1354.0L},   {"T   107/65/18", "3F4", 1870.0L},  {"T   140/106/25", "3E25", 7700.0L},
     };
+    // clang-format on
     for (const auto& s : samples)
         EXPECT_EQ(AlByName(FerroxcubeAlTable, FerroxcubeSizeTable, FerroxcubeMaterialTable, s.size, s.material), s.al)
             << s.size << " in " << s.material;
@@ -90,12 +96,14 @@ TEST(FerroxcubeCatalogue, SizeRows) {
         std::string_view name;
         long double da, di, h;
     };
+    // clang-format off
     const Row rows[] = {
         {"TC 2.5/1.3/0.8", 2.54L, 1.27L, 0.8L}, {"TC 3.4/1.8/2", 3.35L, 1.78L, 2.03L},
         {"TC 3.4/1.8/2.1", 3.38L, 1.78L, 2.06L}, {"TN 10/6/4", 10.6L, 5.2L, 4.4L},
         {"TL 63/38/25", 63.4L, 37.7L, 25.3L},    {"TX 63/38/25", 63.4L, 37.7L, 25.3L},
         {"TX 74/39/13", 73.91L, 38.61L, 12.95L}, {"T   140/106/25", 140.0L, 106.0L, 25.0L},
     };
+    // clang-format on
     for (const Row& r : rows) {
         const FerroxcubeSize& s = RowNamed(FerroxcubeSizeTable, r.name);
         EXPECT_EQ(s.da, r.da) << r.name;
@@ -107,6 +115,7 @@ TEST(FerroxcubeCatalogue, SizeRows) {
 }
 
 TEST(FerroxcubeCatalogue, MaterialRows) {
+    // clang-format off
     const FerroxcubeMaterial rows[] = {
         {"3B7", 2300, kUnpainted, kUnpainted},
         {"3C81", 2700, Paint(128, 0, 0), Paint(255, 255, 255)},
@@ -117,6 +126,7 @@ TEST(FerroxcubeCatalogue, MaterialRows) {
         {"4A11", 700, Paint(255, 153, 255), Paint(255, 153, 255)},
         {"4C65", 125, Paint(153, 51, 153), Paint(153, 51, 153)},
     };
+    // clang-format on
     for (const FerroxcubeMaterial& r : rows) {
         const FerroxcubeMaterial& m = RowNamed(FerroxcubeMaterialTable, r.name);
         EXPECT_EQ(m.mu, r.mu) << r.name;

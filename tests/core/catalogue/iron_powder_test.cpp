@@ -22,6 +22,7 @@ TEST(IronPowderCatalogue, Shape) {
 
 // Values in µH per 100 turns, read from AMIDON's table by row and column name.
 TEST(IronPowderCatalogue, AlValues) {
+    // clang-format off
     const test::AlSample samples[] = {
         {"T12", "0", 3.0L},     {"T12", "7", 0.0L},      {"T12", "26", 0.0L},   {"T16", "26", 145.0L},
         {"T25", "7", 29.0L},    {"T25", "18", 170.0L},   {"T37", "0", 4.9L},    {"T44", "12", 18.5L},
@@ -30,13 +31,15 @@ TEST(IronPowderCatalogue, AlValues) {
         {"T184", "26", 1640.0L}, {"T200A", "1", 0.0L},   {"T200A", "2", 218.0L}, {"T400A", "26", 2600.0L},
         {"T520", "2", 207.0L},  {"T520", "26", 1460.0L},
     };
+    // clang-format on
     for (const auto& s : samples)
         EXPECT_EQ(AlByName(IronAlTable, IronSizeTable, IronMixTable, s.size, s.material), s.al)
             << s.size << " in mix " << s.material;
     // By position: T50 in mix 2 (the start selection), and no selection or
     // a position past the end reads as not made.
     EXPECT_EQ(IronAl(7, 2), 49.0L);
-    for (auto [size, mix] : {std::pair{-1, 2}, {7, -1}, {24, 0}, {0, 12}}) EXPECT_EQ(IronAl(size, mix), 0.0L);
+    for (auto [size, mix] : {std::pair{-1, 2}, {7, -1}, {24, 0}, {0, 12}})
+        EXPECT_EQ(IronAl(size, mix), 0.0L);
 }
 
 TEST(IronPowderCatalogue, LargeSizesOnlyInMixes2And26) {
@@ -69,6 +72,7 @@ TEST(IronPowderCatalogue, MixRows) {
         std::string_view range;
         PaintColour upper, lower;
     };
+    // clang-format off
     const Row rows[] = {
         {"0", 1, "50...300", Paint(128, 0, 0), Paint(128, 0, 0)},
         {"2", 10, "1...30", Paint(255, 0, 0), Paint(255, 0, 0)},
@@ -78,6 +82,7 @@ TEST(IronPowderCatalogue, MixRows) {
         {"18", 55, "0...0,5", Paint(255, 0, 0), Paint(0, 255, 0)},
         {"26", 75, "0...1", Paint(255, 255, 0), Paint(255, 255, 255)},
     };
+    // clang-format on
     for (const Row& r : rows) {
         const IronMix& mix = RowNamed(IronMixTable, r.mix);
         EXPECT_EQ(mix.mu, r.mu) << r.mix;

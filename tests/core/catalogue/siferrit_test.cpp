@@ -25,18 +25,22 @@ TEST(SiferritCatalogue, Shape) {
     test::ExpectInchTexts(SiferritSizeTable);
     test::ExpectUniqueNames(SiferritMaterialTable);
     std::set<std::string_view> sizeCodes, materialCodes;
-    for (const auto& s : SiferritSizeTable) EXPECT_TRUE(sizeCodes.insert(s.sizeCode).second) << s.sizeCode;
-    for (const auto& m : SiferritMaterialTable) EXPECT_TRUE(materialCodes.insert(m.materialCode).second) << m.materialCode;
+    for (const auto& s : SiferritSizeTable)
+        EXPECT_TRUE(sizeCodes.insert(s.sizeCode).second) << s.sizeCode;
+    for (const auto& m : SiferritMaterialTable)
+        EXPECT_TRUE(materialCodes.insert(m.materialCode).second) << m.materialCode;
     EXPECT_EQ(test::CountMade(SiferritAlTable), 53); // counted from EPCOS's table
 }
 
 TEST(SiferritCatalogue, AlValues) {
+    // clang-format off
     const test::AlSample samples[] = {
         {"R2,5", "N27", 0.0L},    {"R2,5", "N30", 440.0L},   {"R2,5", "T38", 1020.0L}, {"R4", "K1", 13.0L},
         {"R4", "M33", 123.0L},    {"R6,3", "N49", 330.0L},   {"R10", "N30", 1760.0L},  {"R12,5", "T35", 3060.0L},
         {"R16", "K1", 0.0L},      {"R20/7", "N67", 2030.0L}, {"R25/10", "T38", 0.0L},  {"R34/12,5", "N30", 5460.0L},
         {"R36", "N67", 2810.0L},  {"R50", "N30", 8700.0L},   {"R200", "N30", 5500.0L},
     };
+    // clang-format on
     for (const auto& s : samples)
         EXPECT_EQ(AlByName(SiferritAlTable, SiferritSizeTable, SiferritMaterialTable, s.size, s.material), s.al)
             << s.size << " in " << s.material;
@@ -73,12 +77,14 @@ TEST(SiferritCatalogue, SizeRows) {
 }
 
 TEST(SiferritCatalogue, MaterialRows) {
+    // clang-format off
     const SiferritMaterial rows[] = {
         {"N27", "27", 2000, "Leistungsübertrager", "Power Transformer", "0...150 kHz"},
         {"N30", "830", 4300, "Breitbandübertrager", "Broadband Transformer", "-"},
         {"K1", "1", 80, "Resonanzkreise", "Resonant Circuit", "1,5...12 MHz"},
         {"N67", "67", 2100, "Leistungsübertrager", "Power Transformer", "0...300 kHz"},
     };
+    // clang-format on
     for (const SiferritMaterial& r : rows) {
         const SiferritMaterial& m = RowNamed(SiferritMaterialTable, r.name);
         EXPECT_EQ(m.materialCode, r.materialCode) << r.name;

@@ -19,8 +19,7 @@ struct Shown {
     const char *muReal, *muImag, *inductance, *resistance, *reactance, *impedance, *quality, *resonance, *choke;
 };
 
-void ExpectShown(const FerriteImpedanceShown& s, const Shown& e)
-{
+void ExpectShown(const FerriteImpedanceShown& s, const Shown& e) {
     EXPECT_EQ(s.muReal, e.muReal);
     EXPECT_EQ(s.muImag, e.muImag);
     EXPECT_EQ(s.inductance, e.inductance);
@@ -32,9 +31,9 @@ void ExpectShown(const FerriteImpedanceShown& s, const Shown& e)
     EXPECT_EQ(s.chokeTurns, e.choke);
 }
 
-TEST(FerriteImpedanceTest, Ft240In43)
-{
+TEST(FerriteImpedanceTest, Ft240In43) {
     // The case: 11 turns, 2 pF; 2.02 + j2.75, 5.77 - j2.46, 1.09 - j2.83 kOhm.
+    // clang-format off
     const struct {
         const char* frequency;
         int unit;
@@ -47,6 +46,7 @@ TEST(FerriteImpedanceTest, Ft240In43)
         // Outside the data: what depends on the frequency has no value.
         {"5", 0, {"—", "—", "—", "—", "—", "—", "—", "10.64 MHz", "9"}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.frequency);
         FerriteImpedanceInput in = DefaultFerriteImpedanceInput(kMaterials, kEnglish);
@@ -58,8 +58,8 @@ TEST(FerriteImpedanceTest, Ft240In43)
     }
 }
 
-TEST(FerriteImpedanceTest, DataMessages)
-{
+TEST(FerriteImpedanceTest, DataMessages) {
+    // clang-format off
     const struct {
         const char *frequency, *from, *to, *target;
         Settings settings;
@@ -75,6 +75,7 @@ TEST(FerriteImpedanceTest, DataMessages)
          "The frequency lies outside the material's data (10.00 kHz to 3.000 GHz). "
          "Choke: not reachable with 100 turns."},
     };
+    // clang-format on
     for (const auto& c : cases) {
         FerriteImpedanceInput in = DefaultFerriteImpedanceInput(kMaterials, c.settings);
         in.frequency = c.frequency;
@@ -86,8 +87,8 @@ TEST(FerriteImpedanceTest, DataMessages)
     }
 }
 
-TEST(FerriteImpedanceTest, FailingFieldsStopWhereTheyFail)
-{
+TEST(FerriteImpedanceTest, FailingFieldsStopWhereTheyFail) {
+    // clang-format off
     const struct {
         std::string FerriteImpedanceInput::*field;
         const char* text;
@@ -100,6 +101,7 @@ TEST(FerriteImpedanceTest, FailingFieldsStopWhereTheyFail)
         {&FerriteImpedanceInput::target, "1k", CalcError::Kind::Conversion, true, true, true},
         {&FerriteImpedanceInput::turns, "1e3000", CalcError::Kind::FloatingPoint, false, false, false},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         FerriteImpedanceInput in = DefaultFerriteImpedanceInput(kMaterials, kEnglish);
@@ -118,8 +120,7 @@ TEST(FerriteImpedanceTest, FailingFieldsStopWhereTheyFail)
     }
 }
 
-TEST(FerriteImpedanceTest, NoValueCases)
-{
+TEST(FerriteImpedanceTest, NoValueCases) {
     FerriteImpedanceInput in = DefaultFerriteImpedanceInput(kMaterials, kEnglish);
     in.capacitance = "0";
     EXPECT_EQ(FerriteImpedance(in, kMaterials, kEnglish).shown.resonance, "—");
@@ -138,8 +139,7 @@ TEST(FerriteImpedanceTest, NoValueCases)
     }
 }
 
-TEST(FerriteImpedanceTest, CurvesFollowTheInputs)
-{
+TEST(FerriteImpedanceTest, CurvesFollowTheInputs) {
     FerriteImpedanceInput in = DefaultFerriteImpedanceInput(kMaterials, kEnglish);
     const FerriteImpedanceOutcome o = FerriteImpedance(in, kMaterials, kEnglish);
     ASSERT_TRUE(o.curves);
@@ -176,8 +176,7 @@ TEST(FerriteImpedanceTest, CurvesFollowTheInputs)
     EXPECT_EQ(*outside.curves->band, std::pair(3.5e6L, 3e9L));
 }
 
-TEST(FerriteImpedanceTest, DefaultsUseTheLocaleSeparator)
-{
+TEST(FerriteImpedanceTest, DefaultsUseTheLocaleSeparator) {
     const FerriteImpedanceInput in = DefaultFerriteImpedanceInput(kMaterials, kGerman);
     EXPECT_EQ(FtSizeTable[static_cast<std::size_t>(in.size)].name, "FT240");
     EXPECT_EQ(kMaterials.at(in.material)->name, "43");
@@ -186,8 +185,7 @@ TEST(FerriteImpedanceTest, DefaultsUseTheLocaleSeparator)
     EXPECT_EQ(FerriteImpedance(in, kMaterials, kGerman).shown.resistance, "2.017 kΩ");
 }
 
-TEST(FerriteImpedanceTest, SizeDimensions)
-{
+TEST(FerriteImpedanceTest, SizeDimensions) {
     const Settings us{".", UnitSystem::Us, Language::English};
     // The ferrite page's texts: Da, Di, h with two decimals, the catalogue's inches.
     EXPECT_EQ(FtSizeDimensions(17, kGerman), "Da 61.00 mm  Di 35.60 mm  h 12.70 mm");
@@ -197,8 +195,8 @@ TEST(FerriteImpedanceTest, SizeDimensions)
     EXPECT_EQ(FtSizeDimensions(18, kGerman), "");
 }
 
-TEST(FtTakeOverTest, MaterialNames)
-{
+TEST(FtTakeOverTest, MaterialNames) {
+    // clang-format off
     const struct {
         const char* page;
         std::optional<std::string_view> data;
@@ -207,12 +205,14 @@ TEST(FtTakeOverTest, MaterialNames)
         {"63", std::nullopt}, {"72", std::nullopt}, {"F", std::nullopt}, {"H", std::nullopt},
         {"K", std::nullopt}, {"W", std::nullopt},
     };
+    // clang-format on
     static_assert(std::size(cases) == FtMaterialTable.size());
-    for (const auto& c : cases) EXPECT_EQ(DataMaterialFor(c.page), c.data) << c.page;
+    for (const auto& c : cases)
+        EXPECT_EQ(DataMaterialFor(c.page), c.data) << c.page;
 }
 
-TEST(FtTakeOverTest, TurnsAndFrequency)
-{
+TEST(FtTakeOverTest, TurnsAndFrequency) {
+    // clang-format off
     const struct {
         FtPageState page;
         std::optional<int> material;
@@ -229,6 +229,7 @@ TEST(FtTakeOverTest, TurnsAndFrequency)
         {{17, 8, "", 0, "abc", 2}, std::nullopt, std::nullopt, std::nullopt, std::nullopt},
         {{17, 8, "", 0, "", 2}, std::nullopt, std::nullopt, std::nullopt, std::nullopt},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.page.frequency);
         const FtTakeOver t = TakeOverFtPage(c.page, kMaterials, kGerman);

@@ -12,28 +12,26 @@
 namespace torvex {
 namespace {
 
-const MaterialTable* Table(const std::variant<MaterialTable, TableError>& read)
-{
+const MaterialTable* Table(const std::variant<MaterialTable, TableError>& read) {
     return std::get_if<MaterialTable>(&read);
 }
 
 // A small table in the maker's form, lines ended with `end`, µ encoded as `mu`.
-std::string SmallTable(std::string_view end, std::string_view mu = "\xc2\xb5")
-{
+std::string SmallTable(std::string_view end, std::string_view mu = "\xc2\xb5") {
     std::string s;
-    for (const std::string& line : {std::string("43 material,,"), std::string(mu) + "i,Br,Hc", std::string("800,2200,0.36"),
-                                    "Frequency(Hz)," + std::string(mu) + "s'," + std::string(mu) + "s''",
-                                    std::string("1.00E+04,816.04,10.11"), std::string("100000,809.44,7.77"),
-                                    std::string("1e6,750.5,210")}) {
+    for (const std::string& line :
+         {std::string("43 material,,"), std::string(mu) + "i,Br,Hc", std::string("800,2200,0.36"),
+          "Frequency(Hz)," + std::string(mu) + "s'," + std::string(mu) + "s''", std::string("1.00E+04,816.04,10.11"),
+          std::string("100000,809.44,7.77"), std::string("1e6,750.5,210")}) {
         s += line;
         s += end;
     }
     return s;
 }
 
-TEST(ReadMaterialTableTest, ShippedFilesAllRead)
-{
+TEST(ReadMaterialTableTest, ShippedFilesAllRead) {
     // Byte counts of the maker's files catch a file cut short by the build.
+    // clang-format off
     const struct {
         const char* material;
         std::size_t bytes, rows;
@@ -44,6 +42,7 @@ TEST(ReadMaterialTableTest, ShippedFilesAllRead)
         {"73", 955, 28, 1e4L, 1e8L},    {"75", 2275, 108, 1e4L, 1e9L},    {"77", 953, 56, 1e4L, 1.8e9L},
         {"78", 960, 56, 1e4L, 1.8e9L},
     };
+    // clang-format on
     const auto files = ShippedMaterialFiles();
     const std::vector<MaterialTable> tables = ShippedMaterials();
     ASSERT_EQ(files.size(), std::size(expected));
@@ -66,9 +65,9 @@ TEST(ReadMaterialTableTest, ShippedFilesAllRead)
     EXPECT_EQ(Table(ReadMaterialTable(files[0].bytes))->name, "31 material");
 }
 
-TEST(ReadMaterialTableTest, AcceptsEncodingsLineEndsAndLayouts)
-{
+TEST(ReadMaterialTableTest, AcceptsEncodingsLineEndsAndLayouts) {
     const std::string crlf = SmallTable("\r\n");
+    // clang-format off
     const struct {
         const char* what;
         std::string bytes;
@@ -85,6 +84,7 @@ TEST(ReadMaterialTableTest, AcceptsEncodingsLineEndsAndLayouts)
                                           "FREQUENCY (Hz)\n+1.00e4, 816.04 ,\"10.11\"\n100000.,809.44,7.77,\n"
                                           "1E+6,750.5,2.1e2\n"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         const auto read = ReadMaterialTable(c.bytes);
@@ -98,10 +98,10 @@ TEST(ReadMaterialTableTest, AcceptsEncodingsLineEndsAndLayouts)
     }
 }
 
-TEST(ReadMaterialTableTest, MalformedFilesFailAtTheirLine)
-{
+TEST(ReadMaterialTableTest, MalformedFilesFailAtTheirLine) {
     const std::string head = "43 material,,\n\xc2\xb5i,Br,Hc\n800,2200,0.36\nFrequency(Hz),a,b\n";
     const std::string rows = "10000,816,10\n20000,810,12\n";
+    // clang-format off
     const struct {
         const char* what;
         std::string bytes;
@@ -137,6 +137,7 @@ TEST(ReadMaterialTableTest, MalformedFilesFailAtTheirLine)
         {"UTF-16", std::string("\xff\xfe" "4\0" "3\0", 6), TableFault::NotText, 1, ""},
         {"over 1 MB", std::string(kMaxTableBytes + 1, '1'), TableFault::TooLarge, 0, ""},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         const auto read = ReadMaterialTable(c.bytes);
@@ -151,8 +152,7 @@ TEST(ReadMaterialTableTest, MalformedFilesFailAtTheirLine)
     EXPECT_NE(Table(ReadMaterialTable(padded + std::string(kMaxTableBytes - padded.size(), '\n'))), nullptr);
 }
 
-TEST(ReadMaterialTableTest, MessageNamesFileAndLine)
-{
+TEST(ReadMaterialTableTest, MessageNamesFileAndLine) {
     const TableError notNumber{TableFault::NotANumber, 7, "1O000"};
     EXPECT_EQ(TableErrorMessage(notNumber, "43.csv", Language::German),
               "Die Datei „43.csv“ wurde nicht importiert. Zeile 7: „1O000“ ist keine Zahl.");
@@ -169,13 +169,13 @@ TEST(ReadMaterialTableTest, MessageNamesFileAndLine)
     }
     // An overlong field (here Latin-1 "ä") is cut in the message on a character boundary.
     std::string cut;
-    for (int i = 0; i < 39; ++i) cut += "ä";
+    for (int i = 0; i < 39; ++i)
+        cut += "ä";
     const auto read = ReadMaterialTable("43\nui,Br,Hc\n" + std::string(60, '\xe4') + ",1,1\n");
     EXPECT_EQ(std::get<TableError>(read).text, cut + "…");
 }
 
-TEST(WriteMaterialTableTest, ReadsBackExactly)
-{
+TEST(WriteMaterialTableTest, ReadsBackExactly) {
     for (MaterialTable table : ShippedMaterials()) {
         table.name = "\"" + table.name + " material\" (2)";
         const auto read = ReadMaterialTable(WriteMaterialTable(table));
@@ -192,8 +192,8 @@ TEST(WriteMaterialTableTest, ReadsBackExactly)
     }
 }
 
-TEST(MaterialNamesTest, FreeNameAndList)
-{
+TEST(MaterialNamesTest, FreeNameAndList) {
+    // clang-format off
     const struct {
         const char* wanted;
         std::vector<std::string> inUse;
@@ -205,7 +205,9 @@ TEST(MaterialNamesTest, FreeNameAndList)
         {"a", {"a", "a (3)"}, "a (2)"},
         {"43", {"31", "43"}, "43 (2)"},
     };
-    for (const auto& c : cases) EXPECT_EQ(FreeMaterialName(c.wanted, c.inUse), c.expected);
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(FreeMaterialName(c.wanted, c.inUse), c.expected);
 
     MaterialList list;
     EXPECT_EQ(list.names(), (std::vector<std::string>{"31", "43", "52", "61", "67", "68", "73", "75", "77", "78"}));

@@ -16,8 +16,7 @@
 
 namespace torvex::former {
 
-inline std::optional<long double> ParseNumber(std::string_view text, std::string_view separator)
-{
+inline std::optional<long double> ParseNumber(std::string_view text, std::string_view separator) {
     static const locale_t classic = newlocale(LC_ALL_MASK, "C", locale_t{});
     if (separator.empty()) {
         separator = ".";

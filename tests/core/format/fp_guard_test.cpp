@@ -14,8 +14,7 @@ namespace torvex {
 namespace {
 
 // Operands go through volatile so the compiler cannot fold the operation away.
-long double Opaque(long double x)
-{
+long double Opaque(long double x) {
     volatile long double v = x;
     return v;
 }
@@ -26,9 +25,9 @@ struct StepCase {
     bool faults;
 };
 
-TEST(FpGuardTest, SeesOverflowDivisionByZeroAndInvalidButNotUnderflow)
-{
+TEST(FpGuardTest, SeesOverflowDivisionByZeroAndInvalidButNotUnderflow) {
     volatile long double sink = 0;
+    // clang-format off
     const StepCase cases[] = {
         {"overflow", [&] { sink = Opaque(1e4900L) * Opaque(1e4900L); }, true},
         {"division by zero", [&] { sink = Opaque(1.0L) / Opaque(0.0L); }, true},
@@ -48,6 +47,7 @@ TEST(FpGuardTest, SeesOverflowDivisionByZeroAndInvalidButNotUnderflow)
         {"read 1e4900", [&] { ReadNumberField("1e4900", ","); }, false},
         {"read 1e-5000", [&] { ReadNumberField("1e-5000", ","); }, false},
     };
+    // clang-format on
     for (const StepCase& c : cases) {
         FpGuard guard;
         c.step();
@@ -58,14 +58,12 @@ TEST(FpGuardTest, SeesOverflowDivisionByZeroAndInvalidButNotUnderflow)
 // The type has 64 significand bits (a static_assert sees to that), but the
 // x87 unit rounds to what its control word says; a C runtime that sets it to
 // double precision, as Microsoft's does, would cut every result short.
-TEST(FpGuardTest, ArithmeticKeepsSixtyFourBits)
-{
+TEST(FpGuardTest, ArithmeticKeepsSixtyFourBits) {
     EXPECT_NE(Opaque(1.0L) + Opaque(0x1p-63L), 1.0L);
     EXPECT_EQ(Opaque(1.0L) + Opaque(0x1p-64L), 1.0L);
 }
 
-TEST(FpGuardTest, CheckThrowsOnceAndClears)
-{
+TEST(FpGuardTest, CheckThrowsOnceAndClears) {
     volatile long double sink = Opaque(1e4900L) * Opaque(1e4900L);
     (void)sink;
     FpGuard stale;

@@ -16,8 +16,8 @@ struct FixedCase {
     const char* expected;
 };
 
-TEST(FormatFixedTest, RoundsHalvesAwayFromZeroOnEighteenDigits)
-{
+TEST(FormatFixedTest, RoundsHalvesAwayFromZeroOnEighteenDigits) {
+    // clang-format off
     const FixedCase cases[] = {
         // Worked examples of the winding calculation.
         {4.9L, 5, 2, " 4.90"},
@@ -58,14 +58,14 @@ TEST(FormatFixedTest, RoundsHalvesAwayFromZeroOnEighteenDigits)
         // A negative decimal count is taken as none.
         {2.5L, 0, -2, "3"},
     };
+    // clang-format on
     for (const FixedCase& c : cases) {
         EXPECT_EQ(FormatFixed(c.x, c.width, c.decimals), c.expected)
             << "x=" << static_cast<double>(c.x) << " " << c.width << ":" << c.decimals;
     }
 }
 
-TEST(FormatFixedTest, WritesTheLargestValueInFull)
-{
+TEST(FormatFixedTest, WritesTheLargestValueInFull) {
     const std::string text = FormatFixed(LDBL_MAX, 0, 3);
     ASSERT_EQ(text.size(), 4933u + 4u); // 1.18973e4932 has 4933 integer digits
     EXPECT_EQ(text.substr(0, 18), "118973149535723177");
@@ -74,8 +74,7 @@ TEST(FormatFixedTest, WritesTheLargestValueInFull)
     EXPECT_EQ(FormatFixed(-LDBL_MAX, 0, 0).size(), 4934u);
 }
 
-TEST(FormatFixedTest, NonFiniteValuesGiveAFixedText)
-{
+TEST(FormatFixedTest, NonFiniteValuesGiveAFixedText) {
     EXPECT_EQ(FormatFixed(LDBL_MAX * 2.0L, 0, 3), "INF");
     EXPECT_EQ(FormatFixed(-LDBL_MAX * 2.0L, 5, 3), " -INF");
     EXPECT_EQ(FormatFixed(__builtin_nanl(""), 0, 3), "NAN");
@@ -88,8 +87,8 @@ struct ScaledCase {
     long double factor;
 };
 
-TEST(FormatScaledTest, PicksTheRowOnTheUnroundedValue)
-{
+TEST(FormatScaledTest, PicksTheRowOnTheUnroundedValue) {
+    // clang-format off
     const ScaledCase cases[] = {
         {5e15L, "5000.000", "TH", 1e-12L},
         {1e12L, "1.000", "TH", 1e-12L},
@@ -109,6 +108,7 @@ TEST(FormatScaledTest, PicksTheRowOnTheUnroundedValue)
         {-0.0L, "0.000", "H", 1e12L},
         {-2.5L, "-2500000000000.000", "pH", 1e12L},
     };
+    // clang-format on
     for (const ScaledCase& c : cases) {
         SCOPED_TRACE(c.number);
         EXPECT_EQ(FormatScaled(c.x), c.number);
@@ -117,8 +117,7 @@ TEST(FormatScaledTest, PicksTheRowOnTheUnroundedValue)
     }
 }
 
-TEST(FormatScaledTest, PrefixDropsOnlyTheExactUnitOhm)
-{
+TEST(FormatScaledTest, PrefixDropsOnlyTheExactUnitOhm) {
     EXPECT_EQ(ScalePrefix("Ohm", 4700.0L), "k");
     EXPECT_EQ(ScalePrefix("ohm", 4700.0L), "kohm");
     EXPECT_EQ(ScalePrefix("", 4700.0L), "k");
@@ -133,8 +132,8 @@ struct LengthCase {
     const char* unit;
 };
 
-TEST(FormatLengthScaledTest, ScalesWithoutMicrometres)
-{
+TEST(FormatLengthScaledTest, ScalesWithoutMicrometres) {
+    // clang-format off
     const LengthCase cases[] = {
         {2e12L, "2.000", "Tm"},   {1e9L, "1.000", "Gm"},    {1e6L, "1.000", "Mm"},
         {1500.0L, "1.500", "km"}, {1.0L, "1.000", "m"},     {0.999L, "99.90", "cm"},
@@ -143,6 +142,7 @@ TEST(FormatLengthScaledTest, ScalesWithoutMicrometres)
         {3e-9L, "3.000", "nm"},   {1e-10L, "100.000", "pm"}, {0.0L, "0.000", "m"},
         {-1.0L, "-1000000000000.000", "pm"},
     };
+    // clang-format on
     for (const LengthCase& c : cases) {
         SCOPED_TRACE(c.number);
         EXPECT_EQ(FormatLengthScaled(c.metres), c.number);
@@ -151,13 +151,14 @@ TEST(FormatLengthScaledTest, ScalesWithoutMicrometres)
     EXPECT_EQ(LengthScaleFactor(0.25L), 100.0L);
 }
 
-TEST(FormatImperialLengthTest, InchesFeetYards)
-{
+TEST(FormatImperialLengthTest, InchesFeetYards) {
+    // clang-format off
     const LengthCase cases[] = {
         {100.0L, "3.937", " in"},  {25.4L, "1.000", " in"},  {304.7L, "11.996", " in"},
         {304.8L, "1.000", " ft"},  {500.0L, "1.640", " ft"}, {914.4L, "1.000", " yd"},
         {1000.0L, "1.094", " yd"}, {0.0L, "0.000", " in"},   {-25.4L, "-1.000", " in"},
     };
+    // clang-format on
     for (const LengthCase& c : cases) {
         SCOPED_TRACE(c.number);
         EXPECT_EQ(FormatImperialLength(c.metres), c.number);

@@ -14,8 +14,8 @@ struct Accepted {
     long double expected;
 };
 
-TEST(ReadNumberFieldTest, AcceptsTheWholeGrammar)
-{
+TEST(ReadNumberFieldTest, AcceptsTheWholeGrammar) {
+    // clang-format off
     const Accepted cases[] = {
         {"", ",", 0.0L},
         {"12", ",", 12.0L},
@@ -54,6 +54,7 @@ TEST(ReadNumberFieldTest, AcceptsTheWholeGrammar)
         // An empty separator stands for ".".
         {"1.5", "", 1.5L},
     };
+    // clang-format on
     for (const Accepted& c : cases) {
         SCOPED_TRACE(std::string("'") + c.text + "' with '" + c.separator + "'");
         EXPECT_EQ(ReadNumberField(c.text, c.separator), c.expected);
@@ -65,8 +66,8 @@ struct Rejected {
     const char* separator;
 };
 
-TEST(ReadNumberFieldTest, RejectsEverythingElseWithTheTextInTheMessage)
-{
+TEST(ReadNumberFieldTest, RejectsEverythingElseWithTheTextInTheMessage) {
+    // clang-format off
     const Rejected cases[] = {
         {"-", ","},      {"+", ","},       {"e5", ","},     {"E", ","},
         {",,", ","},     {"1,,5", ","},    {"1,5,", ","},   {"1.5", ","},
@@ -78,6 +79,7 @@ TEST(ReadNumberFieldTest, RejectsEverythingElseWithTheTextInTheMessage)
         // Too large for long double.
         {"1e5000", ","}, {"-1e5000", ","}, {"1e99999999999999999999", ","},
     };
+    // clang-format on
     for (const Rejected& c : cases) {
         SCOPED_TRACE(std::string("'") + c.text + "' with '" + c.separator + "'");
         EXPECT_FALSE(ParseNumber(c.text, c.separator).has_value());
@@ -91,10 +93,11 @@ TEST(ReadNumberFieldTest, RejectsEverythingElseWithTheTextInTheMessage)
     }
 }
 
-TEST(ReadNumberFieldTest, MessageQuotesTheWholeTextEvenPastANul)
-{
+TEST(ReadNumberFieldTest, MessageQuotesTheWholeTextEvenPastANul) {
     // A pasted text can hold a NUL; the message must still quote all of it.
-    const std::string text("1\0" "5", 3);
+    const std::string text("1\0"
+                           "5",
+                           3);
     try {
         ReadNumberField(text, ",");
         FAIL() << "no error";
@@ -103,8 +106,7 @@ TEST(ReadNumberFieldTest, MessageQuotesTheWholeTextEvenPastANul)
     }
 }
 
-TEST(ReadNumberFieldTest, LongDigitRunsStayFast)
-{
+TEST(ReadNumberFieldTest, LongDigitRunsStayFast) {
     const std::string run(100000, '3');
     EXPECT_NEAR(static_cast<double>(ReadNumberField("1," + run, ",")), 4.0 / 3.0, 1e-15);
     EXPECT_EQ(ReadNumberField("0," + std::string(99999, '0') + "1e100000", ","), 1.0L);

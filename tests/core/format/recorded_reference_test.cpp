@@ -35,8 +35,7 @@ using namespace reference;
 
 using Reader = std::function<std::optional<long double>(std::string_view, std::string_view)>;
 
-std::vector<std::string> TextDigests(const Reader& read)
-{
+std::vector<std::string> TextDigests(const Reader& read) {
     return BlockDigests(20261208, kTexts, kTextBlock, [&](Random& r) {
         const TypedText t = RandomText(r);
         return ReadingOf(read(t.text, t.separator));
@@ -45,8 +44,7 @@ std::vector<std::string> TextDigests(const Reader& read)
 
 using Writer = std::function<std::string(long double, int)>;
 
-std::vector<std::string> ValueDigests(const Writer& write)
-{
+std::vector<std::string> ValueDigests(const Writer& write) {
     return BlockDigests(20261209, kValues, kValueBlock, [&](Random& r) {
         const ValueToWrite v = RandomValue(r);
         return write(v.x, v.decimals);
@@ -62,8 +60,7 @@ constexpr const char* kSeparators[] = {",", ".", ""};
 
 // Every seed and saved fault input of the reading fuzz target, by its path in
 // the source tree, with its readings with the separators above.
-std::vector<std::pair<std::string, std::string>> FuzzInputReadings(const Reader& read)
-{
+std::vector<std::pair<std::string, std::string>> FuzzInputReadings(const Reader& read) {
     std::vector<std::pair<std::string, std::string>> readings;
     for (const char* folder : {"fuzz/corpus/fuzz_read_number", "fuzz/regressions/fuzz_read_number"}) {
         std::vector<std::string> names;
@@ -92,8 +89,7 @@ std::vector<std::pair<std::string, std::string>> FuzzInputReadings(const Reader&
 const std::filesystem::path kRecordingPath = kSourceDir / "tests/core/format/recorded_reference.txt";
 
 // Its lines as "kind key" -> value: "texts 3" -> digest of block 3.
-std::map<std::string, std::string> LoadRecording()
-{
+std::map<std::string, std::string> LoadRecording() {
     std::map<std::string, std::string> recorded;
     std::ifstream in(kRecordingPath);
     std::string line;
@@ -107,8 +103,7 @@ std::map<std::string, std::string> LoadRecording()
     return recorded;
 }
 
-void ExpectBlocksAsRecorded(const std::vector<std::string>& digests, const std::string& kind)
-{
+void ExpectBlocksAsRecorded(const std::vector<std::string>& digests, const std::string& kind) {
     const std::map<std::string, std::string> recorded = LoadRecording();
     ASSERT_FALSE(recorded.empty()) << "cannot read " << kRecordingPath.string();
     for (std::size_t block = 0; block < digests.size(); ++block) {
@@ -117,13 +112,9 @@ void ExpectBlocksAsRecorded(const std::vector<std::string>& digests, const std::
     }
 }
 
-TEST(NumberReaderTest, RandomTextsReadAsRecorded)
-{
-    ExpectBlocksAsRecorded(TextDigests(ParseNumber), "texts");
-}
+TEST(NumberReaderTest, RandomTextsReadAsRecorded) { ExpectBlocksAsRecorded(TextDigests(ParseNumber), "texts"); }
 
-TEST(NumberReaderTest, FuzzInputsReadAsRecorded)
-{
+TEST(NumberReaderTest, FuzzInputsReadAsRecorded) {
     const std::map<std::string, std::string> recorded = LoadRecording();
     for (const auto& [path, readings] : FuzzInputReadings(ParseNumber)) {
         const auto found = recorded.find("input " + path);
@@ -131,15 +122,13 @@ TEST(NumberReaderTest, FuzzInputsReadAsRecorded)
     }
 }
 
-TEST(FormatFixedTest, EighteenDigitsAsRecorded)
-{
+TEST(FormatFixedTest, EighteenDigitsAsRecorded) {
     ExpectBlocksAsRecorded(ValueDigests(FormatWithoutPadding), "values");
 }
 
 // The GUI sets the C locale from the environment; neither reading nor writing
 // may follow a locale whose decimal mark is ",".
-TEST(LocaleIndependenceTest, GermanCLocaleChangesNothing)
-{
+TEST(LocaleIndependenceTest, GermanCLocaleChangesNothing) {
     const char* german = nullptr;
     // glibc's names, then those of Windows' C runtime.
     for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "German_Germany.1252", "German"}) {
@@ -174,8 +163,7 @@ TEST(LocaleIndependenceTest, GermanCLocaleChangesNothing)
 
 #if defined(__GLIBC__)
 
-std::string PrintfFixed(long double x, int decimals)
-{
+std::string PrintfFixed(long double x, int decimals) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.17Le", x); // -d.ddddddddddddddddde+x
     std::string_view text(buffer);
@@ -203,13 +191,11 @@ std::string PrintfFixed(long double x, int decimals)
     return out;
 }
 
-std::string FormerReading(std::string_view text, std::string_view separator)
-{
+std::string FormerReading(std::string_view text, std::string_view separator) {
     return ReadingOf(former::ParseNumber(text, separator));
 }
 
-TEST(RecordedReferenceTest, IsWhatTheFormerReaderAndPrintfGive)
-{
+TEST(RecordedReferenceTest, IsWhatTheFormerReaderAndPrintfGive) {
     std::setlocale(LC_ALL, "C");
 
     // The portable reader against the former one, text by text.

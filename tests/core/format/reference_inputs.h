@@ -22,8 +22,7 @@ __extension__ typedef unsigned __int128 UInt128; // GCC and Clang on x86-64, Min
 class Random {
 public:
     explicit Random(std::uint64_t seed) : m_state(seed) {}
-    std::uint64_t next()
-    {
+    std::uint64_t next() {
         std::uint64_t z = (m_state += 0x9e3779b97f4a7c15ULL);
         z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
         z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
@@ -35,8 +34,7 @@ private:
     std::uint64_t m_state;
 };
 
-inline std::string Hex(std::uint64_t value, int digits)
-{
+inline std::string Hex(std::uint64_t value, int digits) {
     std::string text;
     for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) {
         text += "0123456789abcdef"[(value >> shift) & 0xf];
@@ -47,8 +45,7 @@ inline std::string Hex(std::uint64_t value, int digits)
 // FNV-1a, 64 bits.
 class Digest {
 public:
-    void add(std::string_view bytes)
-    {
+    void add(std::string_view bytes) {
         for (const unsigned char c : bytes) {
             m_hash = (m_hash ^ c) * 0x100000001b3ULL;
         }
@@ -66,24 +63,21 @@ struct Bits {
     std::uint64_t significand = 0;
 };
 
-inline Bits BitsOf(long double x)
-{
+inline Bits BitsOf(long double x) {
     Bits bits;
     std::memcpy(&bits.significand, &x, 8);
     std::memcpy(&bits.signExponent, reinterpret_cast<const char*>(&x) + 8, 2);
     return bits;
 }
 
-inline long double FromBits(Bits bits)
-{
+inline long double FromBits(Bits bits) {
     long double x = 0;
     std::memcpy(&x, &bits.significand, 8);
     std::memcpy(reinterpret_cast<char*>(&x) + 8, &bits.signExponent, 2);
     return x;
 }
 
-inline std::string ReadingOf(const std::optional<long double>& value)
-{
+inline std::string ReadingOf(const std::optional<long double>& value) {
     if (!value) {
         return "-";
     }
@@ -93,9 +87,7 @@ inline std::string ReadingOf(const std::optional<long double>& value)
 
 // One digest for each block of `count` items; `item` gives the text of the
 // next one from the generator.
-template <class Item>
-std::vector<std::string> BlockDigests(std::uint64_t seed, int count, int block, Item item)
-{
+template <class Item> std::vector<std::string> BlockDigests(std::uint64_t seed, int count, int block, Item item) {
     Random random(seed);
     std::vector<std::string> digests;
     Digest digest;
@@ -110,8 +102,7 @@ std::vector<std::string> BlockDigests(std::uint64_t seed, int count, int block, 
     return digests;
 }
 
-inline std::string Decimal(UInt128 n)
-{
+inline std::string Decimal(UInt128 n) {
     std::string text;
     do {
         text.insert(text.begin(), static_cast<char>('0' + static_cast<int>(n % 10)));
@@ -135,8 +126,7 @@ constexpr int kTextBlock = 5000;
 // where a conversion that is not correctly rounded goes wrong; and texts at
 // the ends of the range (the largest value, the smallest normal and
 // subnormal values, half of that).
-inline TypedText RandomText(Random& r)
-{
+inline TypedText RandomText(Random& r) {
     TypedText t;
     const int pick = r.below(100);
     t.separator = pick < 45 ? "," : pick < 90 ? "." : pick < 98 ? "" : "\u066B";
@@ -210,12 +200,14 @@ inline TypedText RandomText(Random& r)
                 n *= 5;
             }
             const std::string d = Decimal(n - (shape == 2 ? 1 : 0));
-            s = d.substr(0, d.size() - static_cast<std::size_t>(j)) + mark + d.substr(d.size() - static_cast<std::size_t>(j));
+            s = d.substr(0, d.size() - static_cast<std::size_t>(j)) + mark +
+                d.substr(d.size() - static_cast<std::size_t>(j));
             tail();
         }
         if (r.below(2) == 0) {
             s.insert(0, 1, '-');
         }
+        // clang-format off
     } else {
         struct Edge {
             std::string_view digits;
@@ -236,6 +228,7 @@ inline TypedText RandomText(Random& r)
         s += 'e';
         s += std::to_string(edge.exponent);
     }
+    // clang-format on
     return t;
 }
 
@@ -252,15 +245,15 @@ struct ValueToWrite {
 // Mostly the values labels show (both digit paths of FormatFixed), exact
 // ties at the 18th digit, and values from the whole range, subnormal ones
 // included.
-inline ValueToWrite RandomValue(Random& r)
-{
+inline ValueToWrite RandomValue(Random& r) {
     const int kind = r.below(100);
     Bits bits{static_cast<std::uint16_t>(r.below(2) == 0 ? 0 : 0x8000), r.next() | (1ULL << 63)};
     if (kind < 3) { // n + 1/2 for an 18-digit n
         const std::uint64_t n = 100000000000000000ULL + r.next() % 900000000000000000ULL;
         bits = BitsOf((bits.signExponent != 0 ? -1 : 1) * (static_cast<long double>(n) + 0.5L));
     } else if (kind < 98) {
-        bits.signExponent |= static_cast<std::uint16_t>(16383 + (kind < 93 ? -44 + r.below(111) : -16382 + r.below(32766)));
+        bits.signExponent |=
+            static_cast<std::uint16_t>(16383 + (kind < 93 ? -44 + r.below(111) : -16382 + r.below(32766)));
     } else {
         bits.significand >>= 1 + r.below(63);
     }

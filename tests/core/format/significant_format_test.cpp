@@ -12,9 +12,9 @@ struct Case {
     const char* expected;
 };
 
-TEST(FormatEngineeringTest, FourDigitsWithPrefix)
-{
+TEST(FormatEngineeringTest, FourDigitsWithPrefix) {
     constexpr long double inf = std::numeric_limits<long double>::infinity();
+    // clang-format off
     const struct {
         long double x;
         const char* unit;
@@ -41,18 +41,22 @@ TEST(FormatEngineeringTest, FourDigitsWithPrefix)
         {-inf, "Ω", "—"},
         {std::numeric_limits<long double>::quiet_NaN(), "Ω", "—"},
     };
-    for (const auto& c : cases) EXPECT_EQ(FormatEngineering(c.x, c.unit), c.expected) << static_cast<double>(c.x);
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatEngineering(c.x, c.unit), c.expected) << static_cast<double>(c.x);
 }
 
-TEST(FormatSignificantTest, FourDigitsWithoutPrefix)
-{
+TEST(FormatSignificantTest, FourDigitsWithoutPrefix) {
+    // clang-format off
     const Case cases[] = {
         {687.62L, "687.6"}, {152.48L, "152.5"}, {32.2527L, "32.25"}, {0.45L, "0.4500"},
         {2517.8L, "2518"},  {12345.6L, "12350"}, {-8.23L, "-8.230"}, {0.0L, "0.000"},
         {1.234e-4L, "0.0001234"}, {9999999.0L, "1.000e+07"}, {1.234e-5L, "1.234e-05"},
         {std::numeric_limits<long double>::infinity(), "—"},
     };
-    for (const Case& c : cases) EXPECT_EQ(FormatSignificant(c.x), c.expected) << static_cast<double>(c.x);
+    // clang-format on
+    for (const Case& c : cases)
+        EXPECT_EQ(FormatSignificant(c.x), c.expected) << static_cast<double>(c.x);
 }
 
 } // namespace

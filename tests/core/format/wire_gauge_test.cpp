@@ -14,8 +14,8 @@ struct GaugeCase {
     const char* gauge;
 };
 
-TEST(DiameterToAwgTest, LargestWireNotThickerThanTheDiameter)
-{
+TEST(DiameterToAwgTest, LargestWireNotThickerThanTheDiameter) {
+    // clang-format off
     const GaugeCase cases[] = {
         {0.08L, "40"}, {0.1L, "39"}, {0.5L, "25"}, {1.0L, "19"}, {2.0L, "13"},
         {7.0L, "2"},
@@ -26,13 +26,13 @@ TEST(DiameterToAwgTest, LargestWireNotThickerThanTheDiameter)
         {0.07L, "xxx"}, {0.0L, "xxx"}, {-1.0L, "xxx"}, {1e-4000L, "xxx"},
         {std::numeric_limits<long double>::quiet_NaN(), "xxx"},
     };
+    // clang-format on
     for (const GaugeCase& c : cases) {
         EXPECT_EQ(DiameterToAwg(c.millimetres), c.gauge) << static_cast<double>(c.millimetres) << " mm";
     }
 }
 
-TEST(DiameterToAwgTest, NamedWireAlwaysFits)
-{
+TEST(DiameterToAwgTest, NamedWireAlwaysFits) {
     for (long double d = 0.08L; d < 15.0L; d *= 1.01L) {
         const std::string name = DiameterToAwg(d);
         ASSERT_NE(name, "xxx") << static_cast<double>(d);
@@ -40,8 +40,7 @@ TEST(DiameterToAwgTest, NamedWireAlwaysFits)
     }
 }
 
-TEST(WireGaugeTest, NamesNumbersAndDiameters)
-{
+TEST(WireGaugeTest, NamesNumbersAndDiameters) {
     ASSERT_EQ(AwgNames[kDefaultGaugeIndex], "20");
     for (std::size_t i = 0; i < AwgNames.size(); ++i) {
         EXPECT_EQ(GaugeNumber(AwgNames[i]), static_cast<int>(i) - 3) << AwgNames[i];

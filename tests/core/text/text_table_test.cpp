@@ -17,6 +17,7 @@ struct Sample {
 // Texts as the interface shows them, letter for letter (blanks and the typos of
 // the English table included).
 TEST(TextTable, Samples) {
+    // clang-format off
     const Sample samples[] = {
         {5, kGermanOffset, "Frequenzbereich"},
         {5, kEnglishOffset, "Frequency Range"},
@@ -62,7 +63,9 @@ TEST(TextTable, Samples) {
          "Resistance of copper wire | Calculation of resistance of copper wire depending upon temperature. "},
         {985, kGermanOffset, "Umrechnung | Umrechnung von (inch, foot, yard) <-> (mm, cm, m), AWG -> mm, °F -> °C"},
     };
-    for (const Sample& s : samples) EXPECT_EQ(LoadText(s.id, s.offset), s.text) << s.id << " + " << s.offset;
+    // clang-format on
+    for (const Sample& s : samples)
+        EXPECT_EQ(LoadText(s.id, s.offset), s.text) << s.id << " + " << s.offset;
 }
 
 TEST(TextTable, TextsAreUtf8) {
@@ -71,12 +74,15 @@ TEST(TextTable, TextsAreUtf8) {
 }
 
 TEST(TextTable, AbsentIdentifiersGiveEmptyTexts) {
+    // clang-format off
     const Sample absent[] = {
         {567, kGermanOffset, {}}, {567, kEnglishOffset, {}}, {0, kGermanOffset, {}},
         {1000, kGermanOffset, {}}, {999, kEnglishOffset, {}}, {2000, kGermanOffset, {}},
         {-1, kGermanOffset, {}},  {INT_MAX, kEnglishOffset, {}}, {INT_MIN, -kEnglishOffset, {}},
     };
-    for (const Sample& s : absent) EXPECT_EQ(LoadText(s.id, s.offset), "") << s.id << " + " << s.offset;
+    // clang-format on
+    for (const Sample& s : absent)
+        EXPECT_EQ(LoadText(s.id, s.offset), "") << s.id << " + " << s.offset;
 }
 
 // Every German text has its English partner 1000 above and the other way round;
@@ -88,9 +94,11 @@ TEST(TextTable, GermanAndEnglishComeInPairs) {
         german += !LoadText(id).empty();
     }
     EXPECT_EQ(german, 136);
-    for (int id = -1000; id < 0; ++id) EXPECT_EQ(LoadText(id), "") << id;
+    for (int id = -1000; id < 0; ++id)
+        EXPECT_EQ(LoadText(id), "") << id;
     // The newer texts, German from 2000 with English 1000 above, pair up too.
-    for (int id = 2000; id < 3000; ++id) EXPECT_EQ(LoadText(id).empty(), LoadText(id, kEnglishOffset).empty()) << id;
+    for (int id = 2000; id < 3000; ++id)
+        EXPECT_EQ(LoadText(id).empty(), LoadText(id, kEnglishOffset).empty()) << id;
 }
 
 } // namespace

@@ -86,6 +86,7 @@ void CommandsTest::contextHelp_data() {
     QTest::addColumn<QString>("focus");
     QTest::addColumn<int>("context");
 
+    // clang-format off
     QTest::newRow("iron powder") << "TForm1" << 0 << "ComboBox2" << 41;
     QTest::newRow("ferrite FT") << "TForm1" << 1 << "ComboBox5" << 42;
     QTest::newRow("SIFERRIT") << "TForm1" << 2 << "ComboBox3" << 43;
@@ -97,6 +98,7 @@ void CommandsTest::contextHelp_data() {
     QTest::newRow("resonant circuit") << "TForm2" << -1 << "Edit1" << 51;
     QTest::newRow("copper resistance") << "TForm4" << -1 << "Edit1" << 52;
     QTest::newRow("metric conversion") << "TForm5" << -1 << "Edit1" << 53;
+    // clang-format on
 }
 
 void CommandsTest::contextHelp() {
@@ -124,9 +126,9 @@ void CommandsTest::contextHelp() {
         p.action(language == 1031 ? "English1" : "Deutsch1")->trigger();
         field->setFocus();
         QTest::keyClick(field, Qt::Key_F1);
-        const QList<QPair<QString, int>> expected =
-            language == 1031 ? QList{opened(german, context), opened(english, context)}
-                             : QList{opened(english, context), opened(german, context)};
+        const QList<QPair<QString, int>> expected = language == 1031
+                                                        ? QList{opened(german, context), opened(english, context)}
+                                                        : QList{opened(english, context), opened(german, context)};
         QCOMPARE(p.help.opened, expected);
     }
 }
@@ -136,10 +138,12 @@ void CommandsTest::keyFilter_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
 
+    // clang-format off
     QTest::newRow("comma locale, point typed") << "," << "1.5" << "1,5";
     QTest::newRow("comma locale, comma typed") << "," << "1,5" << "1,5";
     QTest::newRow("point locale, comma typed") << "." << "1,5" << "1.5";
     QTest::newRow("letters pass") << "." << "a,b" << "a.b";
+    // clang-format on
 }
 
 void CommandsTest::keyFilter() {
@@ -185,6 +189,7 @@ void CommandsTest::aCommandShowsOneMessageAtMost() {
     QCOMPARE(p.errors.messages.size(), 4);
     const QString metricDa = test::labelText(p.main(), "Label181"); // Ferroxcube, the last page
 
+    // clang-format off
     const struct {
         const char* command;
         QString firstMessage;
@@ -196,6 +201,7 @@ void CommandsTest::aCommandShowsOneMessageAtMost() {
         {"English1", QStringLiteral("'-' ist kein gültiger Fließkommawert")},
         {"Deutsch1", QStringLiteral("'-' ist kein gültiger Fließkommawert")},
     };
+    // clang-format on
     for (const auto& c : commands) {
         p.errors.messages.clear();
         p.action(c.command)->trigger();
@@ -218,8 +224,8 @@ void CommandsTest::ferriteWindowTakesOverTheFerritePage() {
     StartedProgram p(1031, QStringLiteral(","));
     QCOMPARE(p.find("FerriteImpedanceWindow"), nullptr);
     p.find<QTabWidget>("PageControl1")->setCurrentIndex(1);
-    test::choose(p.find<QComboBox>("ComboBox5"), 17); // FT240
-    test::retype(p.find("Edit17"), QStringLiteral("100")); // µH: N = 8.98
+    test::choose(p.find<QComboBox>("ComboBox5"), 17);       // FT240
+    test::retype(p.find("Edit17"), QStringLiteral("100"));  // µH: N = 8.98
     test::retype(p.find("Edit18"), QStringLiteral("1500")); // kHz
     QTest::mouseClick(p.find<QToolButton>("ferriteImpedanceButton"), Qt::LeftButton);
     QWidget* w = p.find("FerriteImpedanceWindow");

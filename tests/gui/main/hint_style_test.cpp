@@ -77,12 +77,14 @@ void HintStyleTest::tooltipsShowTheShortHint_data() {
     QTest::addColumn<QString>("hint"); // set by the test when not empty
     QTest::addColumn<QString>("tooltip");
 
+    // clang-format off
     QTest::newRow("main window, German") << 1031 << "TForm1" << "ComboBox2" << "" << "Kerngröße ";
     QTest::newRow("main window, English") << 2057 << "TForm1" << "ComboBox2" << "" << "Core size ";
     QTest::newRow("tool bar") << 2057 << "TForm1" << "ToolButton2" << "" << "Calculating resonant circuits ";
     QTest::newRow("About window") << 1031 << "TAboutBox" << "Image1" << ""
                                   << "Die deutsche Oberfläche und Hilfe ... ";
     QTest::newRow("tool window") << 2057 << "TForm2" << "Edit1" << "Inductance | L of the circuit" << "Inductance ";
+    // clang-format on
 }
 
 void HintStyleTest::tooltipsShowTheShortHint() {

@@ -28,6 +28,7 @@ struct Entry {
     const char* names;
 };
 
+// clang-format off
 const Entry kInventory[] = {
     {"TForm1", "window", "TForm1=351"},
     {"TForm1", "QMenuBar", "MainMenu1"},
@@ -126,12 +127,12 @@ const Entry kInventory[] = {
     {"FerriteImpedanceWindow", "QPushButton", "importButton=2155"},
     {"FerriteImpedanceWindow", "QFrame", "impedancePlot"},
 };
+// clang-format on
 
 // The kinds, most specific first; a component is of the first it inherits.
-const char* const kKinds[] = {"QAction",      "QMenu",     "QMenuBar",  "QToolBar",  "QToolButton",
-                              "QStatusBar",   "QTabWidget", "QPushButton", "QRadioButton", "QGroupBox",
-                              "QComboBox",    "QLineEdit", "QLabel",    "QTimer",    "QFrame",
-                              "QWidget",      "QObject"};
+const char* const kKinds[] = {"QAction",    "QMenu",       "QMenuBar",     "QToolBar",  "QToolButton", "QStatusBar",
+                              "QTabWidget", "QPushButton", "QRadioButton", "QGroupBox", "QComboBox",   "QLineEdit",
+                              "QLabel",     "QTimer",      "QFrame",       "QWidget",   "QObject"};
 
 QString kindOf(const QObject* o) {
     for (const char* kind : kKinds)
@@ -252,8 +253,10 @@ void InventoryTest::everyTagHasTextsInBothLanguages() {
 
 void InventoryTest::coloursMarkTheRolesOfFields_data() {
     QTest::addColumn<int>("languageId");
+    // clang-format off
     QTest::newRow("metric") << 1031;
     QTest::newRow("US units") << 1033;
+    // clang-format on
 }
 
 // Lists that must hold a choice are yellow, entry fields lime, the turns
@@ -279,8 +282,8 @@ void InventoryTest::coloursMarkTheRolesOfFields() {
             QVERIFY2(background(list) == (list->isEditable() ? gui::kEntryLime : gui::kListYellow),
                      qPrintable(window->objectName() + "/" + list->objectName()));
         for (gui::ResultLabel* result : window->findChildren<gui::ResultLabel*>()) {
-            const bool onTooltip = window->objectName() == QLatin1String("TForm5") &&
-                                   result->objectName() == QLatin1String("Label13");
+            const bool onTooltip =
+                window->objectName() == QLatin1String("TForm5") && result->objectName() == QLatin1String("Label13");
             QVERIFY2(result->palette().color(QPalette::Window) ==
                          (onTooltip ? gui::tooltipBackground() : gui::kResultWhite),
                      qPrintable(window->objectName() + "/" + result->objectName()));

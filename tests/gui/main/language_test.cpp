@@ -78,6 +78,7 @@ void LanguageTest::appliesTextsByKind_data() {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("hint");
 
+    // clang-format off
     QTest::newRow("label without hint id loses its hint") << false << "Label8" << "Da" << "";
     QTest::newRow("untagged label unchanged") << false << "Fixed" << "µH" << "";
     QTest::newRow("bitmap button") << false << "BitBtn1" << "AL-Wert aus Tool"
@@ -102,6 +103,7 @@ void LanguageTest::appliesTextsByKind_data() {
     QTest::newRow("en image") << true << "Image1" << "<picture>" << "Change to German!";
     QTest::newRow("en page") << true << "TabSheet1" << "Iron Powder T .. - .." << "";
     QTest::newRow("en menu item") << true << "Permeabilitt1" << "&AL and Permeability" << "";
+    // clang-format on
 }
 
 void LanguageTest::appliesTextsByKind() {
@@ -130,11 +132,13 @@ void LanguageTest::mainWindowTextsAndHints_data() {
     QTest::addColumn<QString>("tooltip");
     QTest::addColumn<QString>("status");
 
+    // clang-format off
     QTest::newRow("German") << false << "Eisenpulver T .. - .." << "Kerngröße "
                             << " Mit den Pfeiltasten oder dem Mausrad erhält man einen Überblick über verfügbare "
                                "Kerngrößen.";
     QTest::newRow("English") << true << "Iron Powder T .. - .." << "Core size "
                              << " Using arrow keys or mouse wheel you can look for available core sizes.";
+    // clang-format on
 }
 
 void LanguageTest::mainWindowTextsAndHints() {

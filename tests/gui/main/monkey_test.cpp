@@ -27,14 +27,14 @@
 #include <random>
 #include <vector>
 
-#include "started_program.h"
-#include "support/ui_helpers.h"
 #include "pages/air_coil_page.h"
 #include "pages/ferrite_ft_page.h"
 #include "pages/ferroxcube_page.h"
 #include "pages/iron_powder_page.h"
 #include "pages/siferrit_page.h"
 #include "pages/unknown_core_page.h"
+#include "started_program.h"
+#include "support/ui_helpers.h"
 #include "tools/about_window.h"
 #include "tools/al_permeability_window.h"
 #include "tools/conversion_window.h"
@@ -65,6 +65,7 @@ struct Calculator {
 
 const std::vector<Calculator>& Calculators() {
     using P = gui::Program;
+    // clang-format off
     static const std::vector<Calculator> table{
         {"TForm1", "ironPowder", {"ComboBox2", "ComboBox1", "Edit1", "ComboBox9", "Edit3", "ComboBox10", "Edit2"},
          [](P& p) { p.mainWindow()->ironPowderPage().recompute(); }},
@@ -102,6 +103,7 @@ const std::vector<Calculator>& Calculators() {
         {"TForm5", "gaugeDiameter", {"ComboBox3"}, [](P& p) { p.conversion().recomputeGaugeDiameter(); }},
         {"TForm5", "fahrenheit", {"Edit3"}, [](P& p) { p.conversion().recomputeFahrenheit(); }},
     };
+    // clang-format on
     return table;
 }
 
@@ -118,6 +120,7 @@ struct Keys {
     int weight;
     QString characters;
 };
+// clang-format off
 const Keys kTyped[] = {
     {70, QStringLiteral("0123456789")},
     {10, QStringLiteral(".,")},
@@ -126,12 +129,57 @@ const Keys kTyped[] = {
     {3, QStringLiteral(" ")},
     {7, QStringLiteral("abcdxyzkmAXZ\u00B5\u00E4\u00B2")},
 };
+// clang-format on
 
-const QStringList kPasteCorpus{
-    "0", "-0", "1e4000", "-1e4000", "1e-4000", "1e4932", "1.1e4932", "1,1e4932", "1e4933", "-1e4933", "1e-4951",
-    "1e-4960", "1,5", "1.5", ",5", ".5", "5,", "5.", "-", "+", ",", ".", "e", "E", "5e", "5E+", "1e-", " 12 ", "  ",
-    "1 2", "0x1A", "1,2,3", "1.2.3", "--1", "+-1", "1e1e1", "\u00B5", "12abc", "99999999999999999999999999",
-    "0.000000000000000000001", "-5", "-0,001", "1e9", "1e-9", "1e12", "-1e-12", "1e2000", "-1e2466", "1e-2470"};
+const QStringList kPasteCorpus{"0",
+                               "-0",
+                               "1e4000",
+                               "-1e4000",
+                               "1e-4000",
+                               "1e4932",
+                               "1.1e4932",
+                               "1,1e4932",
+                               "1e4933",
+                               "-1e4933",
+                               "1e-4951",
+                               "1e-4960",
+                               "1,5",
+                               "1.5",
+                               ",5",
+                               ".5",
+                               "5,",
+                               "5.",
+                               "-",
+                               "+",
+                               ",",
+                               ".",
+                               "e",
+                               "E",
+                               "5e",
+                               "5E+",
+                               "1e-",
+                               " 12 ",
+                               "  ",
+                               "1 2",
+                               "0x1A",
+                               "1,2,3",
+                               "1.2.3",
+                               "--1",
+                               "+-1",
+                               "1e1e1",
+                               "\u00B5",
+                               "12abc",
+                               "99999999999999999999999999",
+                               "0.000000000000000000001",
+                               "-5",
+                               "-0,001",
+                               "1e9",
+                               "1e-9",
+                               "1e12",
+                               "-1e-12",
+                               "1e2000",
+                               "-1e2466",
+                               "1e-2470"};
 
 // A word "nan" or "inf" (any case) not inside a longer word: "Resonanz" and
 // "Info" are captions, "NAN", "-inf" or "1.#INF" are broken numbers.
@@ -139,9 +187,9 @@ const QRegularExpression kNotANumber(QStringLiteral("(?<![a-z])(nan|inf)(?![a-z]
                                      QRegularExpression::CaseInsensitiveOption);
 
 // The two messages of the program; group 3 is the refused text.
-const QRegularExpression kKnownMessage(
-    QStringLiteral("^(Fehler bei Fließkommaoperation|('(.*)' ist kein gültiger Fließkommawert))$"),
-    QRegularExpression::DotMatchesEverythingOption);
+const QRegularExpression
+    kKnownMessage(QStringLiteral("^(Fehler bei Fließkommaoperation|('(.*)' ist kein gültiger Fließkommawert))$"),
+                  QRegularExpression::DotMatchesEverythingOption);
 
 // What one action did: which windows it touched and which calculators it ran.
 struct Step {
@@ -155,8 +203,8 @@ struct Locale {
     int languageId;
     const char* separator;
 };
-constexpr Locale kLocales[] = {{1031, ","}, {1031, "."}, {1033, "."}, {1033, ","}, {2057, "."},
-                               {3079, ","}, {1036, ","}, {1033, ""}};
+constexpr Locale kLocales[] = {{1031, ","}, {1031, "."}, {1033, "."}, {1033, ","},
+                               {2057, "."}, {3079, ","}, {1036, ","}, {1033, ""}};
 
 class Monkey {
 public:
@@ -197,8 +245,7 @@ public:
 private:
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
     bool chance(int percent) { return pick(100) < percent; }
-    template <class T>
-    T* pickFrom(const QList<T*>& list) {
+    template <class T> T* pickFrom(const QList<T*>& list) {
         return list.isEmpty() ? nullptr : list.at(pick(int(list.size())));
     }
 
@@ -228,8 +275,7 @@ private:
         return shown;
     }
 
-    template <class W>
-    QList<W*> usable() {
+    template <class W> QList<W*> usable() {
         QList<W*> found;
         for (QWidget* window : shownWindows())
             for (W* w : window->findChildren<W*>())
@@ -270,7 +316,8 @@ private:
 
     Step act() {
         // A user who sees a text refused mostly puts it right next.
-        if (QWidget* refused = m_refused.data(); refused && refused->isVisible() && refused->isEnabled() && editOf(refused)) {
+        if (QWidget* refused = m_refused.data();
+            refused && refused->isVisible() && refused->isEnabled() && editOf(refused)) {
             m_refused.clear();
             if (chance(70))
                 return correct(refused);
@@ -320,8 +367,8 @@ private:
     }
 
     static QString elide(const QString& text) {
-        return text.size() <= 60 ? text : text.left(28) + QStringLiteral("...(%1 chars)...").arg(text.size()) +
-                                              text.right(20);
+        return text.size() <= 60 ? text
+                                 : text.left(28) + QStringLiteral("...(%1 chars)...").arg(text.size()) + text.right(20);
     }
 
     QChar typedCharacter() {
@@ -358,7 +405,7 @@ private:
         if (!field)
             return openWindow();
         const int how = pick(4);
-        const QString what = how == 0 ? QStringLiteral("select all and delete")
+        const QString what = how == 0  ? QStringLiteral("select all and delete")
                              : how < 3 ? QStringLiteral("backspace")
                                        : QStringLiteral("delete");
         return changeField(field, what, [&](QLineEdit* edit) {
@@ -415,17 +462,27 @@ private:
         const int pieces = 1 + pick(5);
         for (int i = 0; i < pieces; ++i) {
             switch (pick(7)) {
-            case 0: text += chance(50) ? QLatin1Char('.') : QLatin1Char(','); break;
-            case 1: text += chance(50) ? QLatin1Char('-') : QLatin1Char('+'); break;
+            case 0:
+                text += chance(50) ? QLatin1Char('.') : QLatin1Char(',');
+                break;
+            case 1:
+                text += chance(50) ? QLatin1Char('-') : QLatin1Char('+');
+                break;
             case 2:
                 text += chance(50) ? QLatin1Char('e') : QLatin1Char('E');
                 if (chance(50))
                     text += chance(50) ? QLatin1Char('-') : QLatin1Char('+');
                 text += chance(30) ? QString::number(4900 + pick(100)) : digits(pick(3));
                 break;
-            case 3: text += QLatin1Char(' '); break;
-            case 4: text += typedCharacter(); break;
-            default: text += digits(1 + pick(8)); break;
+            case 3:
+                text += QLatin1Char(' ');
+                break;
+            case 4:
+                text += typedCharacter();
+                break;
+            default:
+                text += digits(1 + pick(8));
+                break;
             }
         }
         return text;
@@ -505,6 +562,7 @@ private:
             const char* toolButton; // null: the menu only
             QWidget* (*window)(gui::Program&);
         };
+        // clang-format off
         static const Opener kOpeners[] = {
             {"Info1", nullptr, [](gui::Program& p) -> QWidget* { return &p.about(); }},
             {"Permeabilitt1", "ToolButton1", [](gui::Program& p) -> QWidget* { return &p.alPermeability(); }},
@@ -512,6 +570,7 @@ private:
             {"RCu1", "ToolButton3", [](gui::Program& p) -> QWidget* { return &p.copper(); }},
             {"Umrechnungminch1", "ToolButton5", [](gui::Program& p) -> QWidget* { return &p.conversion(); }},
         };
+        // clang-format on
         const Opener& opener = kOpeners[pick(int(std::size(kOpeners)))];
         const char* used = opener.command;
         if (opener.toolButton && chance(50)) {
@@ -579,7 +638,8 @@ private:
             about->restoreProgramPicture();
             return {QStringLiteral("About's five seconds pass"), {about}, {}};
         }
-        static constexpr Qt::Key kKeys[] = {Qt::Key_Q, Qt::Key_E, Qt::Key_X, Qt::Key_Q, Qt::Key_E, Qt::Key_X, Qt::Key_A};
+        static constexpr Qt::Key kKeys[] = {Qt::Key_Q, Qt::Key_E, Qt::Key_X, Qt::Key_Q,
+                                            Qt::Key_E, Qt::Key_X, Qt::Key_A};
         const Qt::Key key = kKeys[pick(int(std::size(kKeys)))];
         Qt::KeyboardModifiers chord = Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier;
         if (chance(15))
@@ -704,8 +764,8 @@ private:
                                       .arg(label->font().pointSize()));
         for (const QLineEdit* edit : window->findChildren<QLineEdit*>())
             if (!edit->objectName().isEmpty())
-                snapshot << qMakePair(edit->objectName(), edit->isEnabled() ? QStringLiteral("[enabled]")
-                                                                             : QStringLiteral("[disabled]"));
+                snapshot << qMakePair(edit->objectName(),
+                                      edit->isEnabled() ? QStringLiteral("[enabled]") : QStringLiteral("[disabled]"));
         return snapshot;
     }
 
@@ -734,8 +794,7 @@ private:
             for (qsizetype i = 0; i < before.size() && i < after.size(); ++i)
                 if (before[i] != after[i])
                     return QStringLiteral("recomputing %1 again changed %2 from \"%3\" to \"%4\"")
-                        .arg(window->objectName(), before[i].first, elide(before[i].second),
-                             elide(after[i].second));
+                        .arg(window->objectName(), before[i].first, elide(before[i].second), elide(after[i].second));
         }
         return {};
     }
@@ -748,7 +807,11 @@ private:
 
     QString report(const QString& failure) {
         QStringList lines;
-        lines << QStringLiteral("monkey seed %1, action %2 of %3: %4").arg(m_seed).arg(m_index).arg(m_actions).arg(failure);
+        lines << QStringLiteral("monkey seed %1, action %2 of %3: %4")
+                     .arg(m_seed)
+                     .arg(m_index)
+                     .arg(m_actions)
+                     .arg(failure);
         lines << QStringLiteral("replay: TORVEX_MONKEY_SEED=%1 TORVEX_MONKEY_ACTIONS=%2").arg(m_seed).arg(m_index + 1);
         lines << QStringLiteral("last actions:");
         for (const QString& line : m_history)
@@ -770,8 +833,7 @@ private:
     std::deque<QString> m_history;
 };
 
-template <class T>
-T fromEnvironment(const char* name, T fallback) {
+template <class T> T fromEnvironment(const char* name, T fallback) {
     bool ok = false;
     const qulonglong value = qEnvironmentVariable(name).toULongLong(&ok);
     return ok ? T(value) : fallback;

@@ -39,10 +39,11 @@ private slots:
 
 void ResultFieldsTest::absurdValueKeepsTheWindowSize_data() {
     QTest::addColumn<QString>("window");
-    QTest::addColumn<int>("page");           // of the main window's page control
-    QTest::addColumn<QStringList>("typed");  // "field=text", typed in this order
-    QTest::addColumn<QString>("result");     // the field that gets the long number
+    QTest::addColumn<int>("page");          // of the main window's page control
+    QTest::addColumn<QStringList>("typed"); // "field=text", typed in this order
+    QTest::addColumn<QString>("result");    // the field that gets the long number
 
+    // clang-format off
     QTest::newRow("iron powder") << "TForm1" << 0 << QStringList{"Edit1=1e4000"} << "Label36";
     QTest::newRow("ferrite FT") << "TForm1" << 1 << QStringList{"Edit17=1e4000"} << "Label123";
     QTest::newRow("SIFERRIT") << "TForm1" << 2 << QStringList{"Edit11=1e4000"} << "Label66";
@@ -50,7 +51,9 @@ void ResultFieldsTest::absurdValueKeepsTheWindowSize_data() {
     QTest::newRow("unknown core") << "TForm1" << 4 << QStringList{"Edit20=1", "Edit4=1e4000"} << "Label49";
     QTest::newRow("coil turns") << "TForm1" << 5 << QStringList{"Edit15=10", "Edit16=10", "Edit14=1e4000"}
                                 << "Label104";
+    // clang-format on
     // 1e4000 turns would overflow when squared; 1e2000 gives 1e3991 H.
+    // clang-format off
     QTest::newRow("coil inductance") << "TForm1" << 5 << QStringList{"Edit9=10", "Edit10=10", "Edit8=1e2000"}
                                      << "Label57";
     QTest::newRow("straight conductor") << "TForm1" << 5 << QStringList{"ComboBox21=1", "Edit23=1e4000"}
@@ -63,6 +66,7 @@ void ResultFieldsTest::absurdValueKeepsTheWindowSize_data() {
     QTest::newRow("inch to metre") << "TForm5" << -1 << QStringList{"Edit1=1e4000"} << "Label1";
     QTest::newRow("metre to inch") << "TForm5" << -1 << QStringList{"Edit2=1e4000"} << "Label2";
     QTest::newRow("Fahrenheit") << "TForm5" << -1 << QStringList{"Edit3=1e4000"} << "Label4";
+    // clang-format on
 }
 
 void ResultFieldsTest::absurdValueKeepsTheWindowSize() {
@@ -135,7 +139,7 @@ void ResultFieldsTest::shortTextIsNotElided() {
 void ResultFieldsTest::catalogueTextsAreShownWhole() {
     StartedProgram p(1031, QStringLiteral(","));
     p.main()->show();
-    const char* const lists[] = {"ComboBox1", "ComboBox2", "ComboBox5", "ComboBox6",
+    const char* const lists[] = {"ComboBox1", "ComboBox2", "ComboBox5",  "ComboBox6",
                                  "ComboBox3", "ComboBox4", "ComboBox16", "ComboBox17"};
     for (const char* units : {"mmcm1", "inchfootAWG1"}) {
         p.action(units)->trigger();

@@ -29,8 +29,7 @@ struct StartedProgram {
 
     gui::MainWindow* main() const { return program->mainWindow(); }
     QAction* action(const char* name) const { return main()->findChild<QAction*>(QLatin1String(name)); }
-    template <class W = QWidget>
-    W* find(const char* name) const {
+    template <class W = QWidget> W* find(const char* name) const {
         for (QWidget* window : main()->windows()) {
             if (window->objectName() == QLatin1String(name))
                 return qobject_cast<W*>(window);

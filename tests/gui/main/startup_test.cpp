@@ -36,6 +36,7 @@ void StartupTest::startsFromLocale_data() {
     QTest::addColumn<bool>("english");
     QTest::addColumn<bool>("usUnits");
 
+    // clang-format off
     QTest::newRow("1031 German, comma") << 1031 << "," << false << false;
     QTest::newRow("1031 German, point") << 1031 << "." << false << false;
     QTest::newRow("2055 Swiss German") << 2055 << "." << false << false;
@@ -44,6 +45,7 @@ void StartupTest::startsFromLocale_data() {
     QTest::newRow("1033 US English, comma") << 1033 << "," << true << true;
     QTest::newRow("2057 British English") << 2057 << "." << true << false;
     QTest::newRow("2057 British English, comma") << 2057 << "," << true << false;
+    // clang-format on
 }
 
 void StartupTest::startsFromLocale() {
@@ -83,12 +85,14 @@ void StartupTest::windowsAreCreatedInOrderAndCarryTheStartLanguage_data() {
     QTest::addColumn<int>("languageId");
     QTest::addColumn<QStringList>("titles"); // TForm1, TAboutBox, TForm2 ... TForm5
 
+    // clang-format off
     QTest::newRow("German") << 1031
                             << QStringList{" Torvex 1.1.2", " Software für Funkamateure", " Schwingkreis-Berechnung", " AL und µi ermitteln",
                                            " R Cu berechnen", " Umrechnung Inch (Zoll) <-> Meter"};
     QTest::newRow("English") << 2057
                              << QStringList{" Torvex 1.1.2", " Software for Radio Amateurs", " Calculating Resonant Circuits", " Determine AL and µi",
                                             " Resistance of Copper Wire", " Metric Conversion"};
+    // clang-format on
 }
 
 void StartupTest::windowsAreCreatedInOrderAndCarryTheStartLanguage() {
@@ -129,6 +133,7 @@ void StartupTest::windowsAreCreatedInOrderAndCarryTheStartLanguage() {
 // The default selection of every list of the main window.
 void StartupTest::startSelections() {
     StartedProgram p(1031, QStringLiteral(","));
+    // clang-format off
     const QList<QPair<const char*, const char*>> selections{
         {"ComboBox2", "T50"},        {"ComboBox1", "2"},    {"ComboBox9", "µH"},  {"ComboBox10", "kHz"},
         {"ComboBox5", "FT50"},       {"ComboBox6", "43"},   {"ComboBox12", "µH"}, {"ComboBox13", "kHz"},
@@ -140,6 +145,7 @@ void StartupTest::startSelections() {
         QVERIFY2(list, name);
         QCOMPARE(list->currentText(), QString::fromUtf8(shown));
     }
+    // clang-format on
 }
 
 void StartupTest::frameAndDefaults() {

@@ -75,23 +75,31 @@ void AirCoilPageTest::results_data() {
     QTest::addColumn<QStringList>("typed");
     QTest::addColumn<QStringList>("expected");
 
+    // clang-format off
     QTest::newRow("10 turns, 10 x 10 mm") << "," << false << QStringList{"Edit8=10", "Edit9=10,0", "Edit10=10.0"}
                                           << QStringList{"Label57=679.448", "Label62=nH"};
     QTest::newRow("10 turns, 0.5 x 1 in") << "." << true << QStringList{"Edit8=10", "Edit9=0.5", "Edit10=1"}
                                           << QStringList{"Label57=512.742", "Label62=nH"};
+    // clang-format on
     // 15.738 turns, 0.49443 m of wire, at most 1.2708 mm wire.
+    // clang-format off
     QTest::newRow("1000 nH on 10 x 20 mm")
         << "." << false << QStringList{"ComboBox11#0", "Edit14=1000", "Edit15=10", "Edit16=20"}
         << QStringList{"Label104= 15.7", "Label52=49.44", "Label55=cm", "Label178=1.271", "Label179=mm"};
+    // clang-format on
     // 13.965 turns, 557.19 mm of wire, 1.8188 mm wire (gauge 14).
+    // clang-format off
     QTest::newRow("1 uH on 0.5 x 1 in") << "." << true << QStringList{"Edit14=1", "Edit15=0.5", "Edit16=1"}
                                         << QStringList{"Label104= 14.0", "Label52=1.828", "Label55= ft",
                                                        "Label178=14", "Label179= AWG"};
     QTest::newRow("1 mm, 100 mm") << "," << false << QStringList{"ComboBox21=1", "Edit23=100"}
                                   << QStringList{"Label170=104.8"};
+    // clang-format on
     // "0000" is gauge −3 (11.686 mm), not the number 0 its name reads as.
+    // clang-format off
     QTest::newRow("gauge 0000, 4 in") << "." << true << QStringList{"ComboBox21#0", "Edit23=4"}
                                       << QStringList{"Label170= 56.9"};
+    // clang-format on
 }
 
 void AirCoilPageTest::results() {
@@ -144,8 +152,8 @@ void AirCoilPageTest::unitSwitch() {
     QCOMPARE(wire->palette().color(QPalette::Base), gui::kListYellow);
     QCOMPARE(control<QLineEdit>(page, "Edit23")->text(), QString());
     // The turns group was recomputed in inches (10 x 20 in).
-    verifyTexts(page, {"Label169= AWG", "Label246=# ", "Label172= in", "Label170=xxx", "Label109= in",
-                       "Label110= in", "Label63= in", "Label64= in", "Label241=# ", "Label179= AWG"});
+    verifyTexts(page, {"Label169= AWG", "Label246=# ", "Label172= in", "Label170=xxx", "Label109= in", "Label110= in",
+                       "Label63= in", "Label64= in", "Label241=# ", "Label179= AWG"});
     QVERIFY(!control<QLabel>(page, "Label246")->isHidden());
     QVERIFY(!control<QLabel>(page, "Label241")->isHidden());
 
@@ -153,8 +161,8 @@ void AirCoilPageTest::unitSwitch() {
     QVERIFY(wire->isEditable());
     QCOMPARE(wire->count(), 0);
     QCOMPARE(wire->palette().color(QPalette::Base), gui::kEntryLime);
-    verifyTexts(page, {"Label169= mm", "Label172= mm", "Label170=xxx", "Label109= mm", "Label110= mm",
-                       "Label63= mm", "Label64= mm", "Label104= 15.7", "Label55=cm", "Label179=mm"});
+    verifyTexts(page, {"Label169= mm", "Label172= mm", "Label170=xxx", "Label109= mm", "Label110= mm", "Label63= mm",
+                       "Label64= mm", "Label104= 15.7", "Label55=cm", "Label179=mm"});
     QVERIFY(control<QLabel>(page, "Label246")->isHidden());
     QVERIFY(control<QLabel>(page, "Label241")->isHidden());
     QCOMPARE(m_setup->messages(), QStringList());
@@ -181,12 +189,14 @@ void AirCoilPageTest::partialResultsBeforeAnError_data() {
     QTest::addColumn<QString>("keys"); // the last one is the key under test
     QTest::addColumn<QString>("message");
 
+    // clang-format off
     QTest::newRow("negative wanted inductance") << QStringList{"Edit14=1", "Edit15=10", "Edit16=20"} << "Edit14"
                                                 << true << "-" << kFloatingPoint;
     QTest::newRow("coil length not a number") << QStringList{"Edit8=10", "Edit9=10", "Edit10=10"} << "Edit10"
                                               << false << "a" << notANumber("10a");
     QTest::newRow("negative wire diameter") << QStringList{"ComboBox21=1", "Edit23=100"} << "ComboBox21" << true
                                             << "-" << kFloatingPoint;
+    // clang-format on
 }
 
 void AirCoilPageTest::partialResultsBeforeAnError() {

@@ -23,16 +23,17 @@ namespace {
 
 struct PageUnderTest {
     CataloguePage* (*make)(PageContext&);
-    const char* inductance;  // entry fields
+    const char* inductance; // entry fields
     const char* frequency;
-    const char* materials;   // list
-    const char* turns;       // the turns for the wanted inductance
-    const char* message;     // the not-available message (SIFERRIT: the ordering code)
-    QStringList units;       // Da, Di, h, wire length, wire diameter; then the "# " before the gauge
+    const char* materials; // list
+    const char* turns;     // the turns for the wanted inductance
+    const char* message;   // the not-available message (SIFERRIT: the ordering code)
+    QStringList units;     // Da, Di, h, wire length, wire diameter; then the "# " before the gauge
 };
 enum { Iron, Ferrite, Siferrit, Ferroxcube };
 
 const PageUnderTest& page(int which) {
+    // clang-format off
     static const PageUnderTest pages[] = {
         {[](PageContext& c) -> CataloguePage* { return new IronPowderPage(c); },
          "Edit1", "Edit3", "ComboBox1", "Label36", "Label33",
@@ -47,6 +48,7 @@ const PageUnderTest& page(int which) {
          "Edit24", "Edit25", "ComboBox17", "Label199", "Label207",
          {"Label193", "Label195", "Label197", "Label203", "Label206", "Label244"}},
     };
+    // clang-format on
     return pages[which];
 }
 
@@ -58,6 +60,7 @@ struct WorkedExample {
     QStringList shown;
 };
 const WorkedExample& workedExample(int which) {
+    // clang-format off
     static const WorkedExample examples[] = {
         // 10 µH at 7 MHz, 20 turns: AL 4.9 nH/N² gives 45.175 turns.
         {{"Edit1=10", "ComboBox10#2", "Edit3=7", "Edit2=20"},
@@ -83,6 +86,7 @@ const WorkedExample& workedExample(int which) {
           "Label201= 11", "Label203= cm", "Label211=62.832", "Label213=", "Label216=175.000", "Label215=µH",
           "Label217=109.956", "Label220=", "Label184=4300"}},
     };
+    // clang-format on
     return examples[which];
 }
 
@@ -113,8 +117,8 @@ private slots:
     void initTestCase() {
         // Showing a window on the offscreen platform warns each time that it
         // cannot pass size hints on; that says nothing about the pages.
-        static QtMessageHandler previous = qInstallMessageHandler(
-            [](QtMsgType type, const QMessageLogContext& where, const QString& message) {
+        static QtMessageHandler previous =
+            qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& where, const QString& message) {
                 if (!message.contains(QLatin1String("propagateSizeHints")))
                     previous(type, where, message);
             });
@@ -132,6 +136,7 @@ private slots:
         QTest::addColumn<int>("which");
         QTest::addColumn<bool>("us");
         QTest::addColumn<QStringList>("changed"); // in US units and English, beside the example's texts
+        // clang-format off
         QTest::newRow("iron powder") << int(Iron) << false << QStringList{};
         QTest::newRow("iron powder, US")
             << int(Iron) << true
@@ -152,6 +157,7 @@ private slots:
             << int(Ferroxcube) << true
             << QStringList{"Label181=0.417", "Label182=0.205", "Label183=0.173", "Label204=12", "Label201=4.226",
                            "Label203= in"};
+        // clang-format on
     }
     void workedExamples() {
         QFETCH(int, which);
@@ -179,15 +185,19 @@ private slots:
         QTest::addColumn<QStringList>("made");
         QTest::addColumn<QString>("turns"); // for 100 µH on the made pair
         // T12 in mix 7 / in mix 2 (AL 2 nH/N²).
+        // clang-format off
         QTest::newRow("iron powder") << int(Iron) << QStringList{"ComboBox2#0", "ComboBox1#5"}
                                      << QStringList{"ComboBox1#2"} << "Label36=223.6";
         QTest::newRow("ferrite FT") << int(Ferrite) << QStringList{"ComboBox6#8"} << QStringList{"ComboBox6#0"}
                                     << "Label123=13.8";
+        // clang-format on
         // R2,5 in N27 / in N30 (AL 440 nH/N²).
+        // clang-format off
         QTest::newRow("SIFERRIT") << int(Siferrit) << QStringList{"ComboBox3#0", "ComboBox4#0"}
                                   << QStringList{"ComboBox4#1"} << "Label66=15.1";
         QTest::newRow("Ferroxcube") << int(Ferroxcube) << QStringList{"ComboBox17#9"}
                                     << QStringList{"ComboBox17#1"} << "Label199=7.6";
+        // clang-format on
     }
     void notMade() {
         QFETCH(int, which);
@@ -232,10 +242,12 @@ private slots:
         QTest::addColumn<int>("material");
         QTest::addColumn<QColor>("upper");
         QTest::addColumn<QColor>("lower");
+        // clang-format off
         QTest::newRow("iron mix 2") << int(Iron) << 2 << QColor(255, 0, 0) << QColor(255, 0, 0);
         QTest::newRow("iron mix 18") << int(Iron) << 10 << QColor(255, 0, 0) << QColor(0, 255, 0);
         QTest::newRow("Ferroxcube 3E5") << int(Ferroxcube) << 9 << QColor(255, 255, 0) << QColor(255, 255, 255);
         QTest::newRow("Ferroxcube 3B7, unpainted") << int(Ferroxcube) << 0 << face() << face();
+        // clang-format on
     }
     void colourCodes() {
         QFETCH(int, which);
@@ -255,9 +267,10 @@ private slots:
     // failing step; the labels after it keep their texts.
     void partialResultsBeforeAnError_data() {
         QTest::addColumn<int>("which");
-        QTest::addColumn<QString>("keys");        // typed after the worked example's frequency
+        QTest::addColumn<QString>("keys"); // typed after the worked example's frequency
         QTest::addColumn<QString>("message");
         QTest::addColumn<QStringList>("written"); // as in the worked example
+        // clang-format off
         QTest::newRow("iron powder") << int(Iron) << "x" << notANumber("7x")
                                      << QStringList{"Label9", "Label12", "Label15", "Label2", "Label36", "Label29",
                                                     "Label21", "Label22"};
@@ -268,10 +281,13 @@ private slots:
         QTest::newRow("SIFERRIT") << int(Siferrit) << "x" << notANumber("100x")
                                   << QStringList{"Label77", "Label78", "Label79", "Label229", "Label65", "Label67",
                                                  "Label154", "Label155", "Label66", "Label80", "Label81"};
+        // clang-format on
         // 1e4931 kHz are beyond the largest number in Hz.
+        // clang-format off
         QTest::newRow("Ferroxcube, overflow") << int(Ferroxcube) << "e4929" << kFloatingPoint
                                               << QStringList{"Label181", "Label182", "Label183", "Label187",
                                                              "Label199", "Label204", "Label201"};
+        // clang-format on
     }
     void partialResultsBeforeAnError() {
         QFETCH(int, which);

@@ -12,14 +12,14 @@ using namespace torvex::test;
 
 namespace {
 
-const QStringList kOutputs{"Label49", "Label31", "Label43", "Label167", "Label233",
+const QStringList kOutputs{"Label49",  "Label31", "Label43", "Label167", "Label233",
                            "Label235", "Label50", "Label53", "Label236", "Label239"};
 
 // The T50 core in mix 2 typed by hand: AL 4.9 nH/N², 12.7/7.7/4.83 mm, 10 µH
 // at 7 MHz and 20 turns; 45.175 turns are shown whole.
 const QStringList kT50{"Edit20=4.9", "Edit6=12.7", "Edit7=7.7", "Edit21=4.83", "Edit4=10", "Edit27=7000", "Edit5=20"};
-const QStringList kT50Shown{"Label49= 45",     "Label31=0.54", "Label43= 66",   "Label167= cm", "Label233=439.823",
-                            "Label235=",       "Label50=1.960", "Label53=µH",   "Label236=86.205", "Label239="};
+const QStringList kT50Shown{"Label49= 45", "Label31=0.54",  "Label43= 66", "Label167= cm",    "Label233=439.823",
+                            "Label235=",   "Label50=1.960", "Label53=µH",  "Label236=86.205", "Label239="};
 
 // The page as the main window starts it: units chosen, which computes the
 // page once. The AL-and-µi window is built when a test types into it.
@@ -66,17 +66,25 @@ void UnknownCorePageTest::results_data() {
     QTest::addColumn<QStringList>("typed");
     QTest::addColumn<QStringList>("expected");
 
+    // clang-format off
     QTest::newRow("T50, point") << "." << false << kT50 << kT50Shown;
+    // clang-format on
     // The key filter turns the typed points into the locale's commas.
+    // clang-format off
     QTest::newRow("T50, comma") << "," << false << kT50 << kT50Shown;
     QTest::newRow("T50, US units") << "." << true << kT50
                                    << QStringList{"Label49= 45", "Label31=24", "Label43=2.173", "Label167= ft"};
+    // clang-format on
     // The same AL in µH/(1000 N)², the third unit.
+    // clang-format off
     QTest::newRow("AL unit") << "." << false << QStringList{"Edit4=10", "Edit20=4900", "ComboBox7#2"}
                              << QStringList{"Label49= 45"};
+    // clang-format on
     // Without AL the turns are "xxx", but XL is still that of the wanted inductance.
+    // clang-format off
     QTest::newRow("no AL") << "." << false << kT50.mid(1)
                            << QStringList{"Label49=xxx", "Label31=0.00", "Label43=  0", "Label233=439.823"};
+    // clang-format on
 }
 
 void UnknownCorePageTest::results() {
@@ -98,12 +106,16 @@ void UnknownCorePageTest::takeOverAl_data() {
     QTest::addColumn<QString>("turns");         // Label49 for 10 µH
 
     // 10 turns measuring 2.5 µH: AL "25.00".
+    // clang-format off
     QTest::newRow("comma locale") << "," << QStringList{"Edit1=10", "Edit2=2,5"} << "25,00" << " 20";
     QTest::newRow("point locale") << "." << QStringList{"Edit1=10", "Edit2=2.5"} << "25.00" << " 20";
+    // clang-format on
     // AL below 10 comes with a leading blank (" 2.50"), which is kept.
+    // clang-format off
     QTest::newRow("leading blank") << "," << QStringList{"Edit1=10", "Edit2=0,25"} << " 2,50" << " 63";
     QTest::newRow("tool shows xxx") << "," << QStringList{"Edit2=2,5"} << "" << "xxx";
     QTest::newRow("tool not computed yet") << "," << QStringList{} << "" << "xxx";
+    // clang-format on
 }
 
 // The AL comes in nH/N², so the unit goes back to it; one recompute.
@@ -183,12 +195,16 @@ void UnknownCorePageTest::partialResultsBeforeAnError_data() {
     QTest::addColumn<QStringList>("written"); // outputs the failed recompute still showed
 
     // The root of a negative L/AL fails before the turns are shown.
+    // clang-format off
     QTest::newRow("negative AL") << "Edit20" << true << "-" << kFloatingPoint << QStringList{};
+    // clang-format on
     // Dimensions are read after the turns are shown, the frequency after the wire.
+    // clang-format off
     QTest::newRow("dimension not a number") << "Edit7" << false << "x" << notANumber("7.7x")
                                             << QStringList{"Label49= 45"};
     QTest::newRow("frequency not a number") << "Edit27" << false << "k" << notANumber("7000k")
                                             << QStringList{"Label49= 45", "Label31=0.54", "Label43= 66"};
+    // clang-format on
 }
 
 void UnknownCorePageTest::partialResultsBeforeAnError() {

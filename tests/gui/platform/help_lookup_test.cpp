@@ -21,6 +21,7 @@ void HelpLookupTest::findsTheHelpFolder_data() {
     QTest::addColumn<QStringList>("helpFiles"); // relative to the prefix
     QTest::addColumn<QString>("found");         // relative to the prefix
 
+    // clang-format off
     QTest::newRow("beside the program") << QStringList{"bin/torvex11_d.hlp", "bin/torvex11_e.hlp"} << "bin/";
     QTest::newRow("installed") << QStringList{"share/torvex/torvex11_d.hlp", "share/torvex/torvex11_e.hlp"}
                                << "share/torvex/";
@@ -29,6 +30,7 @@ void HelpLookupTest::findsTheHelpFolder_data() {
         << QStringList{"bin/torvex11_d.hlp", "share/torvex/torvex11_d.hlp", "share/torvex/torvex11_e.hlp"} << "bin/";
     QTest::newRow("other files do not count") << QStringList{"share/torvex/readme.txt"} << "bin/";
     QTest::newRow("no help anywhere") << QStringList{} << "bin/";
+    // clang-format on
 }
 
 void HelpLookupTest::findsTheHelpFolder() {

@@ -105,9 +105,10 @@ void HelpWindowIsolationTest::cleanup() {
 }
 
 void HelpWindowIsolationTest::followsOnlyTheHelpFiles_data() {
-    QTest::addColumn<QString>("link"); // {outside}: a folder beside the help folder
+    QTest::addColumn<QString>("link");  // {outside}: a folder beside the help folder
     QTest::addColumn<QString>("shown"); // file shown afterwards, relative to the help folder
 
+    // clang-format off
     QTest::newRow("the other help file") << "torvex11_d.hlp#context-53" << "torvex11_d.hlp";
     QTest::newRow("an anchor of the same file") << "#context-53" << "torvex11_e.hlp";
     QTest::newRow("a text file beside the help") << "notes.txt" << "torvex11_e.hlp";
@@ -118,6 +119,7 @@ void HelpWindowIsolationTest::followsOnlyTheHelpFiles_data() {
     QTest::newRow("a link to another file") << "notes.hlp" << "torvex11_e.hlp";
     QTest::newRow("the web") << "https://example.org/torvex11_d.hlp" << "torvex11_e.hlp";
     QTest::newRow("mail") << "mailto:someone@example.org" << "torvex11_e.hlp";
+    // clang-format on
 }
 
 void HelpWindowIsolationTest::followsOnlyTheHelpFiles() {
@@ -167,11 +169,16 @@ void HelpWindowIsolationTest::fetchesNothingFromTheNetwork() {
     QVERIFY(server.port() != 0);
     const QByteArray host = "127.0.0.1:" + QByteArray::number(server.port());
     const QByteArray base = "http://" + host;
-    write(m_dir->filePath("torvex11_e.hlp"),
-          "<html><head><link rel=\"stylesheet\" href=\"" + base + "/style.css\"></head><body>"
-          "<img src=\"" + base + "/picture.png\"><img src=\"//" + host + "/p.png\">"
-          "<p style=\"background-image: url(" + base + "/bg.png)\">Text</p>"
-          "<a href=\"" + base + "/page.hlp\">link</a></body></html>");
+    write(m_dir->filePath("torvex11_e.hlp"), "<html><head><link rel=\"stylesheet\" href=\"" + base +
+                                                 "/style.css\"></head><body>"
+                                                 "<img src=\"" +
+                                                 base + "/picture.png\"><img src=\"//" + host +
+                                                 "/p.png\">"
+                                                 "<p style=\"background-image: url(" +
+                                                 base +
+                                                 "/bg.png)\">Text</p>"
+                                                 "<a href=\"" +
+                                                 base + "/page.hlp\">link</a></body></html>");
 
     test::RecordingErrorReporter errors;
     gui::HelpWindow help(&errors);

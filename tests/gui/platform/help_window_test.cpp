@@ -98,9 +98,9 @@ void HelpWindowTest::staysInsideTheHelpFolder() {
     auto* browser = help.window()->findChild<QTextBrowser*>();
 
     // Links out of the folder or off the machine are not followed.
-    for (const QUrl& url : {QUrl(QStringLiteral("https://example.org/torvex.html")),
-                            QUrl::fromLocalFile(m_outside.filePath("secret.txt")),
-                            QUrl(QStringLiteral("../secret.txt"))}) {
+    for (const QUrl& url :
+         {QUrl(QStringLiteral("https://example.org/torvex.html")),
+          QUrl::fromLocalFile(m_outside.filePath("secret.txt")), QUrl(QStringLiteral("../secret.txt"))}) {
         emit browser->anchorClicked(url);
         QCOMPARE(help.currentFile(), english);
     }
@@ -119,8 +119,10 @@ void HelpWindowTest::staysInsideTheHelpFolder() {
 
 void HelpWindowTest::shippedFilesHaveEveryContext_data() {
     QTest::addColumn<QString>("file");
+    // clang-format off
     QTest::newRow("German") << "torvex11_d.hlp";
     QTest::newRow("English") << "torvex11_e.hlp";
+    // clang-format on
 }
 
 void HelpWindowTest::shippedFilesHaveEveryContext() {
@@ -141,7 +143,8 @@ void HelpWindowTest::shippedFilesHaveEveryContext() {
     // Every link leads to a place in the same file, and nothing is fetched
     // from elsewhere (the help window would refuse it anyway).
     QSet<QString> anchors;
-    for (const QRegularExpressionMatch& m : QRegularExpression(QStringLiteral("<a name=\"([^\"]+)\"")).globalMatch(html))
+    for (const QRegularExpressionMatch& m :
+         QRegularExpression(QStringLiteral("<a name=\"([^\"]+)\"")).globalMatch(html))
         anchors << m.captured(1);
     int links = 0;
     for (const QRegularExpressionMatch& m : QRegularExpression(QStringLiteral("href=\"([^\"]*)\"")).globalMatch(html)) {

@@ -17,6 +17,7 @@ void LocaleInfoTest::startChoices_data() {
     QTest::addColumn<bool>("usUnits");
     // German for every German territory (low byte 07), US units for US
     // English alone; the bits above the identifier's 16 are not read.
+    // clang-format off
     QTest::newRow("1031 Germany") << 1031 << true << false;
     QTest::newRow("2055 Switzerland") << 2055 << true << false;
     QTest::newRow("5127 Liechtenstein") << 5127 << true << false;
@@ -25,6 +26,7 @@ void LocaleInfoTest::startChoices_data() {
     QTest::newRow("1036 France") << 1036 << false << false;
     QTest::newRow("1031 with sort bits") << (0x10000 | 1031) << true << false;
     QTest::newRow("1033 with sort bits") << (0x10000 | 1033) << false << true;
+    // clang-format on
 }
 
 void LocaleInfoTest::startChoices() {

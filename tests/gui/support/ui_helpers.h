@@ -8,8 +8,7 @@
 namespace torvex::test {
 
 // Finds a named control or fails the test.
-template <class W>
-W* control(QObject* root, const char* name) {
+template <class W> W* control(QObject* root, const char* name) {
     W* w = root->findChild<W*>(QLatin1String(name));
     if (!w)
         qWarning("control %s not found", name);

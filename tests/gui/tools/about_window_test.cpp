@@ -39,10 +39,11 @@ void AboutWindowTest::swapLastsFiveSeconds() {
 }
 
 void AboutWindowTest::keySequence_data() {
-    QTest::addColumn<QString>("keys");          // letters pressed in order
-    QTest::addColumn<int>("modifiers");         // held for every letter
+    QTest::addColumn<QString>("keys");  // letters pressed in order
+    QTest::addColumn<int>("modifiers"); // held for every letter
     QTest::addColumn<bool>("swapped");
     QTest::addColumn<QString>("buffer");
+    // clang-format off
     QTest::newRow("Q E X") << "QEX" << int(kChord) << true << "QEX";
     QTest::newRow("Q E E X") << "QEEX" << int(kChord) << false << "QEEX";
     QTest::newRow("Ctrl+Alt only") << "QEX" << int(Qt::ControlModifier | Qt::AltModifier) << false << "";
@@ -50,6 +51,7 @@ void AboutWindowTest::keySequence_data() {
     QTest::newRow("a later Q starts again") << "EEQEX" << int(kChord) << true << "QEX";
     QTest::newRow("other letters change nothing") << "QAEBX" << int(kChord) << true << "QEX";
     QTest::newRow("with Meta too") << "QEX" << int(kChord | Qt::MetaModifier) << false << "";
+    // clang-format on
 }
 
 void AboutWindowTest::keySequence() {

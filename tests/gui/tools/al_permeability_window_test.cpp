@@ -27,8 +27,10 @@ private slots:
 void AlPermeabilityWindowTest::coatingStartsAtZeroInTheLocalesNotation_data() {
     QTest::addColumn<QString>("separator");
     QTest::addColumn<QString>("coating");
+    // clang-format off
     QTest::newRow("comma") << "," << "0,00";
     QTest::newRow("point") << "." << "0.00";
+    // clang-format on
 }
 
 // Setting the coating is not a change: nothing is computed yet.
@@ -45,14 +47,18 @@ void AlPermeabilityWindowTest::results_data() {
     QTest::addColumn<QString>("separator");
     QTest::addColumn<QStringList>("typed");
     QTest::addColumn<QStringList>("expected");
+    // clang-format off
     QTest::newRow("no coating") << "," << kRing
                                 << QStringList{"Label4=25.00", "Label1=13.2", "Label2=29.5", "Label3=2.2", "Label5=44.4"};
     QTest::newRow("0.05 mm coating") << "." << kRing + QStringList{"Edit6=0.05"}
                                      << QStringList{"Label4=25.00", "Label1=12.5", "Label2=29.6", "Label3=2.4",
                                                     "Label5=47.1"};
+    // clang-format on
     // A coating of half the height leaves no core.
+    // clang-format off
     QTest::newRow("no core left") << "." << kRing + QStringList{"Edit6=2.45"}
                                   << QStringList{"Label4=25.00", "Label1=xxx", "Label2=xxx", "Label3=", "Label5=xxx"};
+    // clang-format on
 }
 
 void AlPermeabilityWindowTest::results() {
@@ -75,8 +81,10 @@ void AlPermeabilityWindowTest::partialResultsBeforeAnError_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QStringList>("written");
+    // clang-format off
     QTest::newRow("turns") << "Edit1" << notANumber("10x") << QStringList{};
     QTest::newRow("dimension") << "Edit3" << notANumber("12.7x") << QStringList{"Label4=25.00"};
+    // clang-format on
 }
 
 void AlPermeabilityWindowTest::partialResultsBeforeAnError() {

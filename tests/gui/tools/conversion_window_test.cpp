@@ -35,11 +35,15 @@ void ConversionWindowTest::onlyTheGaugeRowIsComputedAtCreation() {
 void ConversionWindowTest::results_data() {
     QTest::addColumn<QStringList>("typed");
     QTest::addColumn<QStringList>("shown");
+    // clang-format off
     QTest::newRow("1 yd") << QStringList{"Edit1=1", "ComboBox1#2"} << QStringList{"Label1=91.44", "Label6=cm"};
     QTest::newRow("1 m") << QStringList{"Edit2=1", "ComboBox2#2"} << QStringList{"Label2=1.094", "Label5= yd"};
+    // clang-format on
     // d = 10^(-(n + 9.6954)/19.8578) in
+    // clang-format off
     QTest::newRow("gauge 0000") << QStringList{"ComboBox3#0"} << QStringList{"Label3=11.686", "Label13=0.460079 in"};
     QTest::newRow("98,6 F") << QStringList{"Edit3=98,6"} << QStringList{"Label4=37.0"};
+    // clang-format on
 }
 
 void ConversionWindowTest::results() {
@@ -55,9 +59,11 @@ void ConversionWindowTest::results() {
 
 void ConversionWindowTest::notANumberKeepsTheRow_data() {
     QTest::addColumn<QString>("field");
+    // clang-format off
     QTest::newRow("imperial") << "Edit1";
     QTest::newRow("metric") << "Edit2";
     QTest::newRow("fahrenheit") << "Edit3";
+    // clang-format on
 }
 
 void ConversionWindowTest::notANumberKeepsTheRow() {

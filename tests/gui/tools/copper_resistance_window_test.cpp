@@ -40,6 +40,7 @@ void CopperResistanceWindowTest::results_data() {
     QTest::addColumn<QStringList>("typed"); // diameter (typed mm, or a gauge), length unit, length, temperature
     QTest::addColumn<QStringList>("shown"); // resistance, warning, prefix; the prefix shows only when it is set
     // R = ((t - 20)·0.0038 + 1) · 0.0175·4·l/(π·D²)
+    // clang-format off
     QTest::newRow("1 m of 1 mm at 100 C, comma locale")
         << "," << false << QStringList{"ComboBox2=1.0", "Edit1=1", "Edit3=100"}
         << QStringList{"Label3=29.055", "Label12=", "Label9=m"};
@@ -47,9 +48,12 @@ void CopperResistanceWindowTest::results_data() {
                                       << QStringList{"Label3=2.228", "Label12=", "Label9=k"};
     QTest::newRow("100 yd of gauge 20") << "." << true << QStringList{"ComboBox2#23", "ComboBox1#1", "Edit1=100"}
                                         << QStringList{"Label3=3.092", "Label12=", "Label9="};
+    // clang-format on
     // Out of range: the prefix keeps its state.
+    // clang-format off
     QTest::newRow("at -200.1 C") << "." << false << QStringList{"ComboBox2=1", "Edit1=1", "Edit3=-200.1"}
                                  << QStringList{"Label3=xxx", "Label12=t < -200 °C"};
+    // clang-format on
 }
 
 void CopperResistanceWindowTest::results() {
@@ -71,14 +75,17 @@ void CopperResistanceWindowTest::results() {
     // (once the layout has caught up, as it does before the next paint).
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     auto* ohm = control<QLabel>(&w, "Label4");
-    const int left = prefix->isVisible() ? prefix->geometry().right() : control<QLabel>(&w, "Label3")->geometry().right();
+    const int left =
+        prefix->isVisible() ? prefix->geometry().right() : control<QLabel>(&w, "Label3")->geometry().right();
     QVERIFY(ohm->x() > left && ohm->x() <= left + 8);
 }
 
 void CopperResistanceWindowTest::setsItselfUpFromTheUnitsShown_data() {
     QTest::addColumn<bool>("us");
+    // clang-format off
     QTest::newRow("US units") << true;
     QTest::newRow("metric units") << false;
+    // clang-format on
 }
 
 // Built at start or later, the window takes the units shown when it is built.
@@ -104,12 +111,16 @@ void CopperResistanceWindowTest::unitSwitch_data() {
     QTest::addColumn<bool>("to");
     QTest::addColumn<QString>("length"); // typed before the switch
     QTest::addColumn<QString>("result"); // after it, with the length emptied
+    // clang-format off
     QTest::newRow("metric to US") << false << true << "1" << "0.000";
     QTest::newRow("US to metric") << true << false << "1" << "xxx";
     QTest::newRow("metric again") << false << false << "1" << "xxx";
     QTest::newRow("US again") << true << true << "1" << "0.000";
+    // clang-format on
     // Emptying an empty field changes nothing, yet the emptied diameter counts.
+    // clang-format off
     QTest::newRow("metric again, length already empty") << false << false << "" << "xxx";
+    // clang-format on
 }
 
 void CopperResistanceWindowTest::unitSwitch() {
@@ -151,10 +162,14 @@ void CopperResistanceWindowTest::notANumberKeepsEveryLabel_data() {
     QTest::addColumn<QString>("temperature"); // before the faulty key
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("message");
+    // clang-format off
     QTest::newRow("length, with a warning shown") << "Edit1" << "300" << "x" << kNotANumber.arg("1x");
     QTest::newRow("diameter") << "ComboBox2" << "20" << "x" << kNotANumber.arg("1x");
+    // clang-format on
     // The temperature has no key filter: "." is not the locale's mark.
+    // clang-format off
     QTest::newRow("temperature, point") << "Edit3" << "20" << "." << kNotANumber.arg("20.");
+    // clang-format on
 }
 
 void CopperResistanceWindowTest::notANumberKeepsEveryLabel() {

@@ -37,7 +37,8 @@ const char* const kOutputs[] = {"muRealLabel",    "muImagLabel", "inductanceLabe
 // program for is recorded.
 struct Opened {
     explicit Opened(QStringList folders = FerriteWindowLoader::defaultFolders(QCoreApplication::applicationDirPath()))
-        : opener(context, std::move(folders), [this](int c) { helpContexts << c; }, [this] { return page; }) {
+        : opener(
+              context, std::move(folders), [this](int c) { helpContexts << c; }, [this] { return page; }) {
         opener.setFileChooser([this](QWidget*, const QString&, const QString&) { return chosenFile; });
     }
     QWidget* open() { return opener.open(); }
@@ -85,16 +86,20 @@ void FerriteImpedanceWindowTest::typedCase_data() {
     QTest::addColumn<QString>("shown"); // kOutputs in order, "|" between them
     QTest::addColumn<QString>("message");
     // The help's worked example, FT240 in 43, 11 turns, 2 pF: 2.02 + j2.75, 5.77 - j2.46, 1.09 - j2.83 kOhm.
+    // clang-format off
     QTest::newRow("3.6 MHz") << "3.6" << 1 << "687.6|423.3|113.8 µH|2.017 kΩ|2.750 kΩ|3.410 kΩ|1.624|10.64 MHz|9"
                              << "";
     QTest::newRow("14 MHz") << "14" << 1 << "226.9|293.1|37.55 µH|5.774 kΩ|-2.462 kΩ|6.277 kΩ|0.7741|10.64 MHz|9"
                             << "";
     QTest::newRow("30 MHz") << "30" << 1 << "117.3|202.7|19.42 µH|1.085 kΩ|-2.825 kΩ|3.027 kΩ|0.5788|10.64 MHz|9"
                             << "";
+    // clang-format on
     // What depends on the frequency has no value; the resonance and the choke do.
+    // clang-format off
     QTest::newRow("5 kHz, below the data")
         << "5" << 0 << "—|—|—|—|—|—|—|10.64 MHz|9"
         << "Die Frequenz liegt außerhalb der Daten des Materials (10.00 kHz bis 3.000 GHz).";
+    // clang-format on
 }
 
 // Typed as a user types: every key recomputes, the last state shows.
@@ -158,6 +163,7 @@ void FerriteImpedanceWindowTest::import_data() {
     QTest::addColumn<QString>("listed"); // the new entry; empty when refused
     QTest::addColumn<QString>("message");
     const QByteArray good = shipped("61");
+    // clang-format off
     QTest::newRow("a shipped file") << good << "61 material"
                                     << "";
     QTest::newRow("a name in use") << QByteArray(good).replace("61 material", "43") << "43 (2)"
@@ -168,6 +174,7 @@ void FerriteImpedanceWindowTest::import_data() {
     QTest::newRow("over 1 MB") << QByteArray(int(kMaxTableBytes) + 10, 'x') << ""
                                << QString::fromUtf8(
                                       TableErrorMessage({TableFault::TooLarge, 0, ""}, "table.csv", Language::German));
+    // clang-format on
 }
 
 // A good file is listed and chosen; a bad one gets one message and nothing
@@ -238,10 +245,12 @@ void FerriteImpedanceWindowTest::takeOver_data() {
     QTest::addColumn<QString>("frequency");
     QTest::addColumn<int>("unit");             // Hz, kHz, MHz, GHz
     QTest::addColumn<QStringList>("expected"); // size, material, turns, frequency, unit
+    // clang-format off
     QTest::newRow("75 (J), computed turns, kHz")
         << 11 << 6 << "" << 7.2 << "1500" << 1 << QStringList{"FT140", "75", "8", "1500", "kHz"};
     QTest::newRow("F has no data, typed turns, Hz")
         << 5 << 8 << "14" << 3.0 << "250000" << 0 << QStringList{"FT82", "43", "14", "250", "kHz"};
+    // clang-format on
 }
 
 // Opening the window with the ferrite page in front takes the page over;

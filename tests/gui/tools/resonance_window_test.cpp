@@ -18,7 +18,8 @@ const QStringList kOutputs{"Label1", "Label2", "Label3", "Label4", "Label5", "La
 // Types both numbers, then chooses both units: a unit list alone recomputes.
 QStringList row(int r, const QString& first, int firstUnit, const QString& second, int secondUnit) {
     return {QString(kRow[r][0]) + "=" + first, QString(kRow[r][2]) + "=" + second,
-            QStringLiteral("%1#%2").arg(kRow[r][1]).arg(firstUnit), QStringLiteral("%1#%2").arg(kRow[r][3]).arg(secondUnit)};
+            QStringLiteral("%1#%2").arg(kRow[r][1]).arg(firstUnit),
+            QStringLiteral("%1#%2").arg(kRow[r][3]).arg(secondUnit)};
 }
 } // namespace
 
@@ -52,13 +53,17 @@ void ResonanceWindowTest::results_data() {
     QTest::addColumn<QString>("separator");
     QTest::addColumn<QStringList>("typed");
     QTest::addColumn<QStringList>("shown");
+    // clang-format off
     QTest::newRow("f of 1 uH, 100 pF") << "." << row(0, "1", 1, "100", 0) << QStringList{"Label1=15.915", "Label2=MHz"};
     QTest::newRow("C of 10 uH at 7 MHz") << "," << row(1, "10", 1, "7", 2) << QStringList{"Label3=51.694", "Label4=pF"};
     QTest::newRow("L of 0,1 nF at 3,5 MHz") << "." << row(2, "0,1", 1, "3,5", 2)
                                             << QStringList{"Label5=20.678", "Label6=µH"};
+    // clang-format on
     // A zero shows "xxx" and keeps the unit of the result before.
+    // clang-format off
     QTest::newRow("L zero") << "." << row(0, "1", 0, "1", 0) + QStringList{"Edit1=0"}
                             << QStringList{"Label1=xxx", "Label2=GHz"};
+    // clang-format on
 }
 
 void ResonanceWindowTest::results() {
@@ -81,14 +86,20 @@ void ResonanceWindowTest::faults_data() {
     QTest::addColumn<QString>("retyped"); // into the emptied field
     QTest::addColumn<QStringList>("errors");
     QTest::addColumn<QStringList>("shown");
+    // clang-format off
     QTest::newRow("letter after L") << 0 << "Edit1" << "2x" << QStringList{notANumber("2x")}
                                     << QStringList{"Label1=11.254", "Label2=MHz"};
+    // clang-format on
     // A lone "-" does not convert; a negative LC has no square root.
+    // clang-format off
     QTest::newRow("negative L") << 0 << "Edit1" << "-1" << QStringList{notANumber("-"), kFloatingPoint}
                                 << QStringList{"Label1=xxx", "Label2=MHz"};
+    // clang-format on
     // f² beyond the largest number: the row keeps what 1E247 MHz gave.
+    // clang-format off
     QTest::newRow("overflow") << 1 << "Edit4" << "1E2470" << QStringList{kFloatingPoint}
                               << QStringList{"Label3=0.000", "Label4=pF"};
+    // clang-format on
 }
 
 void ResonanceWindowTest::faults() {

@@ -47,11 +47,13 @@ void ToolWindowsTest::followTheLanguage_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("german");
     QTest::addColumn<QString>("english");
+    // clang-format off
     QTest::newRow("resonant circuit") << "TForm2" << " Schwingkreis-Berechnung" << " Calculating Resonant Circuits";
     QTest::newRow("AL and permeability") << "TForm3" << " AL und µi ermitteln" << " Determine AL and µi";
     QTest::newRow("copper resistance") << "TForm4" << " R Cu berechnen" << " Resistance of Copper Wire";
     QTest::newRow("metric conversion") << "TForm5" << " Umrechnung Inch (Zoll) <-> Meter" << " Metric Conversion";
     QTest::newRow("About") << "TAboutBox" << " Software für Funkamateure" << " Software for Radio Amateurs";
+    // clang-format on
 }
 
 // Built, a window speaks the language shown now; afterwards it follows every
@@ -72,7 +74,9 @@ void ToolWindowsTest::followTheLanguage() {
 void ToolWindowsTest::closingOnlyHides_data() {
     QTest::addColumn<QString>("window");
     for (const char* name : {"TForm2", "TForm3", "TForm4", "TForm5"})
+        // clang-format off
         QTest::newRow(name) << name;
+    // clang-format on
 }
 
 void ToolWindowsTest::closingOnlyHides() {
@@ -94,6 +98,7 @@ void ToolWindowsTest::keyFilter_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QStringList>("filtered");
     QTest::addColumn<QStringList>("unfiltered");
+    // clang-format off
     QTest::newRow("resonant circuit") << "TForm2" << QStringList{"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6"}
                                       << QStringList{};
     QTest::newRow("AL and permeability") << "TForm3"
@@ -101,6 +106,7 @@ void ToolWindowsTest::keyFilter_data() {
                                          << QStringList{};
     QTest::newRow("copper resistance") << "TForm4" << QStringList{"Edit1", "ComboBox2"} << QStringList{"Edit3"};
     QTest::newRow("metric conversion") << "TForm5" << QStringList{"Edit1", "Edit2", "Edit3"} << QStringList{};
+    // clang-format on
 }
 
 void ToolWindowsTest::keyFilter() {

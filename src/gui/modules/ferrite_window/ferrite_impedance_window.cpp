@@ -43,6 +43,7 @@ struct ResultBinding {
     int tag;
     const char* label;
 };
+// clang-format off
 constexpr std::array<ResultBinding, 9> kResults{{
     {&FerriteImpedanceShown::muReal, "muRealCaption", 2134, "muRealLabel"},
     {&FerriteImpedanceShown::muImag, "muImagCaption", 2135, "muImagLabel"},
@@ -66,6 +67,7 @@ W* BlackText(W* field) {
     setTextColour(field, Qt::black);
     return field;
 }
+// clang-format on
 
 std::string Text(const QLineEdit* field) { return field->text().toStdString(); }
 
