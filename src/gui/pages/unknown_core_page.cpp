@@ -40,7 +40,7 @@ QLabel* prefix(QWidget* parent, const char* name, const char* text, const char* 
 
 } // namespace
 
-UnknownCorePage::UnknownCorePage(PageContext& context, QWidget* parent) : Page(context, "TabSheet4", 264, 45, parent) {
+UnknownCorePage::UnknownCorePage(PageContext& context, QWidget* parent) : Page(context, parent) {
     createInputs();
     createResults();
     layOut();
