@@ -466,7 +466,8 @@ ExtraCheck AgreesWithCalculateWinding(const Sizes& sizes, const Table& alTable, 
             const torvex::WindingResult r = torvex::CalculateWinding(da, di, h, al, Winding(in), in.settings);
             Require(!o.error, "a page fails only where CalculateWinding fails", where);
             Require(o["turns"] == torvex::FormatFixed(r.N, 3, 1), "the page shows CalculateWinding's turns", where);
-            const std::string wire = in.settings.usUnits() ? torvex::DiameterToAwg(r.D) : torvex::FormatFixed(r.D, 3, 2);
+            const std::string wire =
+                in.settings.usUnits() ? torvex::DiameterToAwg(r.D) : torvex::FormatFixed(r.D, 3, 2);
             Require(o["wireDiameter"] == wire, "the page shows CalculateWinding's wire diameter", where);
             // N wires against the inside of the hole: neighbouring centres, a
             // chord of the circle of Di − D, are at least D apart.

@@ -46,7 +46,7 @@ TEST(SingleLayerWireDiameter, Shown) {
     // share the hole's diameter; below two the wire passes the hole twice,
     // up to one turn once.
     const std::tuple<long double, long double, const char*> cases[] = {
-        {10, 5, "3.70"},   {10, 2, "5.00"},  {10, 1.5L, "5.00"}, {10, 1, "10.00"},
+        {10, 5, "3.70"},     {10, 2, "5.00"}, {10, 1.5L, "5.00"}, {10, 1, "10.00"},
         {10, 0.5L, "10.00"}, {10, 0, "0.00"}, {10, -3, "0.00"},
     };
     for (const auto& [di, n, text] : cases)
