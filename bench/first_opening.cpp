@@ -128,7 +128,8 @@ int main(int argc, char** argv) {
     torvex::gui::Program program(services);
     torvex::gui::MainWindow* main = program.mainWindow();
     auto* tabs = main->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
-    if (!Time("start:TForm1", [main] { main->show(); }, [main] { return main; }) || !tabs)
+    const auto showMain = [main] { main->show(); };
+    if (!tabs || !Time("start:TForm1", showMain, [main] { return main; }))
         return 1;
 
     const int n = int(std::size(kOpenings));

@@ -79,9 +79,12 @@ void AddMenus(QMainWindow& window) {
 
 void AddToolBar(QMainWindow& window) {
     QToolBar* bar = window.addToolBar(QStringLiteral("Tools"));
-    constexpr QStyle::StandardPixmap kIcons[] = {QStyle::SP_FileIcon,          QStyle::SP_DirIcon,
-                                                 QStyle::SP_ComputerIcon,      QStyle::SP_DriveHDIcon,
-                                                 QStyle::SP_FileDialogDetailedView, QStyle::SP_DialogHelpButton};
+    constexpr QStyle::StandardPixmap kIcons[] = {QStyle::SP_FileIcon,
+                                                 QStyle::SP_DirIcon,
+                                                 QStyle::SP_ComputerIcon,
+                                                 QStyle::SP_DriveHDIcon,
+                                                 QStyle::SP_FileDialogDetailedView,
+                                                 QStyle::SP_DialogHelpButton};
     for (QStyle::StandardPixmap icon : kIcons)
         bar->addAction(window.style()->standardIcon(icon), QString());
 }

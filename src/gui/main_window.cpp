@@ -216,24 +216,19 @@ void MainWindow::buildPages() {
     // page needs before that page exists.
     const QSize area = ReservedPageArea(*m_pages);
     // The first tab added is shown at once: the front page is built here.
-    m_ironSheet = addSheet("TabSheet1", 261, 41, area, [this](QWidget* sheet) {
-        return m_ironPage = new IronPowderPage(*this, sheet);
-    });
-    m_ferriteSheet = addSheet("TabSheet2", 262, 42, area, [this](QWidget* sheet) {
-        return m_ferritePage = new FerriteFtPage(*this, sheet);
-    });
-    m_siferritSheet = addSheet("TabSheet3", 263, 43, area, [this](QWidget* sheet) {
-        return m_siferritPage = new SiferritPage(*this, sheet);
-    });
+    m_ironSheet = addSheet("TabSheet1", 261, 41, area,
+                           [this](QWidget* sheet) { return m_ironPage = new IronPowderPage(*this, sheet); });
+    m_ferriteSheet = addSheet("TabSheet2", 262, 42, area,
+                              [this](QWidget* sheet) { return m_ferritePage = new FerriteFtPage(*this, sheet); });
+    m_siferritSheet = addSheet("TabSheet3", 263, 43, area,
+                               [this](QWidget* sheet) { return m_siferritPage = new SiferritPage(*this, sheet); });
     m_ferroxcubeSheet = addSheet("TabSheet6", 266, 44, area, [this](QWidget* sheet) {
         return m_ferroxcubePage = new FerroxcubePage(*this, sheet);
     });
-    m_unknownSheet = addSheet("TabSheet4", 264, 45, area, [this](QWidget* sheet) {
-        return m_unknownPage = new UnknownCorePage(*this, sheet);
-    });
-    m_airCoilSheet = addSheet("TabSheet5", 265, 46, area, [this](QWidget* sheet) {
-        return m_airCoilPage = new AirCoilPage(*this, sheet);
-    });
+    m_unknownSheet = addSheet("TabSheet4", 264, 45, area,
+                              [this](QWidget* sheet) { return m_unknownPage = new UnknownCorePage(*this, sheet); });
+    m_airCoilSheet = addSheet("TabSheet5", 265, 46, area,
+                              [this](QWidget* sheet) { return m_airCoilPage = new AirCoilPage(*this, sheet); });
     m_pages->setCurrentIndex(0);
     m_ironSheet->build();
 }

@@ -589,8 +589,8 @@ private:
         m_program->action(name)->trigger();
         // The copper-resistance window follows if it has been built.
         return {QStringLiteral("units %1").arg(QLatin1String(name)), windows(),
-                allCalculatorsOf({QStringLiteral("TForm1"),
-                                  m_program->find("TForm4") ? QStringLiteral("TForm4") : QString()}),
+                allCalculatorsOf(
+                    {QStringLiteral("TForm1"), m_program->find("TForm4") ? QStringLiteral("TForm4") : QString()}),
                 true};
     }
 
