@@ -4,7 +4,7 @@
 # target and whether it was met. Takes a few minutes; run it on an otherwise
 # idle machine, since other load shows up in wall times.
 #
-#   scripts/bench.sh [start-up runs per program, default 20]
+#   scripts/bench.sh [runs of the start-up and first-opening programs, default 20]
 #
 # Each wall-time figure also shows the processor time of the same work. When
 # the wall time misses only because other processes took the processor (the
@@ -42,7 +42,7 @@ echo "The ferrite impedance window ..." >&2
 echo "First openings, ${runs} runs ..." >&2
 # One sample of each window and page per run; the order rotates from run to run.
 for ((i = 0; i < runs; ++i)); do
-  "$bin/bench_first_opening" "$i" >>"$out/opening.txt"
+  "$bin/bench_first_opening" "$i" >>"$out/opening.txt" 2>/dev/null
 done
 
 echo "Start-up, ${runs} runs each of the floor and Torvex ..." >&2
@@ -60,7 +60,7 @@ awk -F, -v engine="$out/engine.csv" -v gui="$out/gui.csv" -v ferrite="$out/ferri
 function unq(s) { gsub(/"/, "", s); return s }
 function us(x) { return x >= 1000 ? sprintf("%.2f ms", x / 1000) : sprintf("%.1f µs", x) }
 function verdict(wall, cpu, limit) { return wall < limit ? "pass" : (cpu < limit ? "miss (busy)" : "miss") }
-function median(list,    n, a, i, j, t) {
+function middle(list,    n, a, i, j, t) {
     n = split(list, a, " ")
     for (i = 2; i <= n; ++i) for (j = i; j > 1 && a[j - 1] + 0 > a[j] + 0; --j) { t = a[j]; a[j] = a[j - 1]; a[j - 1] = t }
     return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
@@ -133,7 +133,7 @@ BEGIN {
     for (i = 1; i <= norder; ++i) {
         name = order[i]
         if (name ~ /^start:/) continue
-        med = median(owall[name]); cmed = median(ocpu[name])
+        med = middle(owall[name]); cmed = middle(ocpu[name])
         split(name, part, ":")
         row("First opening: " (part[1] == "page" ? "page " : "") part[2], us(med), "", us(cmed) " median",
             "< 30 ms", verdict(med, cmed, 30000))
