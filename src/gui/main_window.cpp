@@ -94,8 +94,10 @@ MainWindow::MainWindow(const PlatformServices& services)
 
     // This window follows first; every window built later follows after it.
     connect(m_settings.get(), &DisplaySettings::changed, this, &MainWindow::followSettings);
+    takeStoredChoices();
     applyStartChoices();
     m_ironPage->focusSizeList();
+    restorePages();
 }
 
 // The secondary windows follow this window's settings and report through its
@@ -241,8 +243,8 @@ void MainWindow::applyStartChoices() {
     m_hintTracker->setHandler([this](const QString& longHint) { showHintInStatusLine(longHint); });
     qApp->installEventFilter(m_hintTracker);
 
-    useUnits(m_services.units);
-    showLanguage(m_services.language);
+    takeUnits(m_services.units);
+    takeLanguage(m_services.language);
     // Last: until now typed separators were left alone.
     m_settings->setDecimalSeparator(m_services.decimalSeparator.left(10));
 }
@@ -252,6 +254,7 @@ template <class Window> Window& MainWindow::built(std::unique_ptr<Window>& windo
         window = std::make_unique<Window>(static_cast<WindowContext&>(*this));
         m_built << window.get();
         addContextHelpKey(window.get());
+        restoreWindow(*window);
     }
     return *window;
 }

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <memory>
+#include <optional>
 
 #include "pages/page_context.h"
 #include "platform/display_settings.h"
@@ -28,6 +29,7 @@ class FerroxcubePage;
 class HintTracker;
 class IronPowderPage;
 class ResonanceWindow;
+class SettingsStore;
 class SiferritPage;
 class UnknownCorePage;
 
@@ -93,6 +95,15 @@ private:
     void buildPages();
     void addPage(QWidget* page);
     void applyStartChoices();
+    // Kept between runs (main_window_settings.cpp): the language and units
+    // the user chose go into the start choices; the pages take their inputs
+    // once they show the start's units, a secondary window when it is built.
+    void takeStoredChoices();
+    void restorePages();
+    void restoreWindow(QWidget& window);
+    void writeSettings();
+    void takeLanguage(Language language);
+    void takeUnits(UnitSystem units);
     void followSettings(DisplaySettings::Change what);
     void applyUnitsToPages();
     void recomputeLanguageDependentPages();
@@ -133,6 +144,10 @@ private:
     QAction* m_metricUnits = nullptr;
     QStatusBar* m_statusBar = nullptr;
     bool m_placed = false; // centred on the screen at its first showing
+    std::unique_ptr<SettingsStore> m_store;
+    // Chosen by the user, now or in an earlier run; what the locale gave is not kept.
+    std::optional<Language> m_chosenLanguage;
+    std::optional<UnitSystem> m_chosenUnits;
 };
 
 } // namespace torvex::gui

@@ -27,6 +27,9 @@ public:
     void applyCylinderUnits();
     void applyStraightUnits();
 
+protected:
+    void recomputeAll() override;
+
 private:
     void createTurnsGroup();
     void createInductanceGroup();

@@ -2,6 +2,7 @@
 
 #include "platform/display_settings.h"
 #include "widgets/binding.h"
+#include "widgets/stored_inputs.h"
 
 namespace torvex::gui {
 
@@ -10,6 +11,15 @@ Page::Page(PageContext& context, const char* objectName, int tag, int helpContex
     setObjectName(QLatin1String(objectName));
     setProperty("tag", tag);
     setProperty("helpContext", helpContext);
+}
+
+void Page::storeState(StoredValues& values) const {
+    StoreInputs(*this, m_context.settings().decimalSeparator(), values);
+}
+
+void Page::restoreState(const StoredValues& values) {
+    if (RestoreInputs(*this, m_context.settings().decimalSeparator(), values))
+        recomputeAll();
 }
 
 void Page::reportFailure(const std::optional<CalcError>& error) { ReportFailure(error, m_context.errors()); }

@@ -11,11 +11,14 @@
 namespace torvex::test {
 
 // The whole program, started in-process as from a user's locale, with
-// recorders in place of message boxes and the help viewer.
+// recorders in place of message boxes and the help viewer. Its settings file
+// lives in the folder given (a test's temporary folder); without one nothing
+// is read or written.
 struct StartedProgram {
     static inline const QString kFolder = QStringLiteral("/opt/torvex/");
 
-    StartedProgram(int languageId, const QString& separator) {
+    StartedProgram(int languageId, const QString& separator, const QString& settingsFolder = {},
+                   bool forgetSettings = false) {
         // As the program's start does, before any window exists.
         gui::InstallHintStyle();
         gui::PlatformServices services;
@@ -24,6 +27,8 @@ struct StartedProgram {
         services.programFolder = kFolder;
         services.errors = &errors;
         services.help = &help;
+        services.settingsFolder = settingsFolder;
+        services.forgetSettings = forgetSettings;
         program = std::make_unique<gui::Program>(services);
     }
 
