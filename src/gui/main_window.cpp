@@ -22,6 +22,7 @@
 #include "platform/command_errors.h"
 #include "platform/help_window.h"
 #include "platform/message_box_reporter.h"
+#include "platform/settings_store.h"
 #include "tools/about_window.h"
 #include "tools/al_permeability_window.h"
 #include "tools/conversion_window.h"

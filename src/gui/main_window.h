@@ -96,10 +96,11 @@ private:
     void addPage(QWidget* page);
     void applyStartChoices();
     // Kept between runs (main_window_settings.cpp): the language and units
-    // the user chose go into the start choices; the pages take their inputs
-    // once they show the start's units, a secondary window when it is built.
+    // the user chose go into the start choices; a page takes its inputs once
+    // it shows the start's units, a secondary window when it is built.
     void takeStoredChoices();
     void restorePages();
+    void restorePage(QWidget& page);
     void restoreWindow(QWidget& window);
     void writeSettings();
     void takeLanguage(Language language);

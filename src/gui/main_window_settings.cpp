@@ -57,15 +57,19 @@ void MainWindow::takeStoredChoices() {
 }
 
 void MainWindow::restorePages() {
-    const CommandErrors::Silence quiet(*m_commandErrors);
     const std::optional<QString> front = m_store->group(kProgram).text(kPage);
     for (int i = 0; i < m_pages->count(); ++i) {
         QWidget* page = m_pages->widget(i);
-        if (auto* calculator = qobject_cast<Page*>(page))
-            calculator->restoreState(m_store->group(page->objectName()));
+        restorePage(*page);
         if (front == page->objectName())
             m_pages->setCurrentIndex(i);
     }
+}
+
+void MainWindow::restorePage(QWidget& page) {
+    const CommandErrors::Silence quiet(*m_commandErrors);
+    if (auto* calculator = qobject_cast<Page*>(&page))
+        calculator->restoreState(m_store->group(page.objectName()));
 }
 
 void MainWindow::restoreWindow(QWidget& window) {
