@@ -69,6 +69,7 @@ void SettingsTest::choicesReturnAtTheNextStart() {
     QCOMPARE(next.find<QComboBox>("ComboBox2")->currentText(), QStringLiteral("T80"));
     QCOMPARE(test::labelText(next.main(), "Label9"), outerDiameter); // recomputed, in inches
     QCOMPARE(next.find<QTabWidget>("PageControl1")->currentIndex(), 5);
+    QVERIFY(next.main()->focusWidget() != next.find("ComboBox2")); // not on a page out of sight
     QVERIFY(next.errors.messages.isEmpty());
     QVERIFY(programGroup(folder).text(QStringLiteral("units")));
     QVERIFY(!programGroup(untouched).text(QStringLiteral("language")));

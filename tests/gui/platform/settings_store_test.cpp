@@ -93,6 +93,9 @@ void SettingsStoreTest::roundTripKeepsUntouchedGroups() {
     QCOMPARE(third.group(QStringLiteral("Later")).text(QStringLiteral("future")), QStringLiteral("yes"));
     // Nothing but the settings file, no lock or temporary file left.
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("torvex.conf")});
+
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(parent.path()));
+    QCOMPARE(SettingsStore::userFolder(), parent.filePath(QStringLiteral("torvex")));
 }
 
 QTEST_MAIN(SettingsStoreTest)
