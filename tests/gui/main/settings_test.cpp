@@ -122,7 +122,8 @@ void SettingsTest::damagedSettingsStartQuietly_data() {
     QTest::addColumn<QString>("edit1"); // shown in the field
     QTest::addColumn<bool>("fails");    // typing it by hand shows a message
 
-    static const char kBinary[] = "\x7f" "ELF\x02\x01\x00\x00[TabSheet1\n\xff\xfe=\x00\x01\n";
+    static const char kBinary[] = "\x7f"
+                                  "ELF\x02\x01\x00\x00[TabSheet1\n\xff\xfe=\x00\x01\n";
     // clang-format off
     QTest::newRow("unknown keys and groups") << QByteArray("[General]\nlanguage=English\nfuture=1\n[Future]\nx=y\n"
         "[TabSheet1]\nComboBox2=3\nWhatever=1\n") << true << 3 << "" << false;

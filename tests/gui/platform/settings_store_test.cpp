@@ -77,8 +77,8 @@ void SettingsStoreTest::roundTripKeepsUntouchedGroups() {
     };
     SettingsStore first(folder);
     first.store(QString(), values({{"language", QStringLiteral("English")}}));
-    first.store(QStringLiteral("W"), values({{"materials", QStringList{table, QStringLiteral("b")}},
-                                             {"Edit1", QStringLiteral("1.5")}}));
+    first.store(QStringLiteral("W"),
+                values({{"materials", QStringList{table, QStringLiteral("b")}}, {"Edit1", QStringLiteral("1.5")}}));
     first.store(QStringLiteral("Later"), values({{"future", QStringLiteral("yes")}}));
     QVERIFY(first.write());
     SettingsStore second(folder);
