@@ -26,6 +26,7 @@ std::string VersionText();
 inline constexpr std::array kOptions{
     OptionSpec{'h', "help", "show this help and exit", &HelpText},
     OptionSpec{'v', "version", "show the version and license and exit", &VersionText},
+    OptionSpec{'\0', "reset-settings", "start as on first use, forgetting the remembered choices", nullptr},
 };
 
 // A long option name checked while compiling: asking for an option that has

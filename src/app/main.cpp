@@ -33,7 +33,9 @@ int main(int argc, char* argv[]) {
 
     // The platform outlives the windows: its help window closes with them.
     torvex::gui::SystemPlatform platform;
-    torvex::gui::Program program(platform.services());
+    torvex::gui::PlatformServices services = platform.services();
+    services.forgetSettings = commandLine.isSet("reset-settings");
+    torvex::gui::Program program(services);
     program.mainWindow()->show();
     return app.exec();
 }

@@ -22,6 +22,7 @@
 #include "platform/command_errors.h"
 #include "platform/help_window.h"
 #include "platform/message_box_reporter.h"
+#include "platform/settings_store.h"
 #include "tools/about_window.h"
 #include "tools/al_permeability_window.h"
 #include "tools/conversion_window.h"
@@ -92,12 +93,14 @@ MainWindow::MainWindow(const PlatformServices& services)
 
     // This window follows first; every window built later follows after it.
     connect(m_settings.get(), &DisplaySettings::changed, this, &MainWindow::followSettings);
+    takeStoredChoices();
     applyStartChoices();
     // After the choices, so that the front page is built once, in the start
     // language and units.
     buildPages();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     m_ironPage->focusSizeList();
+    restorePages();
 }
 
 // The secondary windows follow this window's settings and report through its
@@ -236,6 +239,7 @@ void MainWindow::buildPages() {
 PageSheet* MainWindow::addSheet(const char* name, int tag, int helpContext, QSize area, PageSheet::Builder builder) {
     auto* sheet = new PageSheet(name, tag, helpContext, std::move(builder), m_pages);
     sheet->reserve(area);
+    connect(sheet, &PageSheet::built, this, [this, sheet](Page* page) { restorePage(sheet->objectName(), *page); });
     const int index = m_pages->addTab(sheet, TableText(tag, m_settings->language()));
     m_pages->tabBar()->setTabTextColor(index, kMessageRed);
     return sheet;
@@ -252,8 +256,8 @@ void MainWindow::applyStartChoices() {
     m_hintTracker->setHandler([this](const QString& longHint) { showHintInStatusLine(longHint); });
     qApp->installEventFilter(m_hintTracker);
 
-    useUnits(m_services.units);
-    showLanguage(m_services.language);
+    takeUnits(m_services.units);
+    takeLanguage(m_services.language);
     // Last: until now typed separators were left alone.
     m_settings->setDecimalSeparator(m_services.decimalSeparator.left(10));
 }
@@ -263,6 +267,7 @@ template <class Window> Window& MainWindow::built(std::unique_ptr<Window>& windo
         window = std::make_unique<Window>(static_cast<WindowContext&>(*this));
         m_built << window.get();
         addContextHelpKey(window.get());
+        restoreWindow(*window);
     }
     return *window;
 }

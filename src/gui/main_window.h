@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <memory>
+#include <optional>
 
 #include "pages/page_context.h"
 #include "pages/page_sheet.h"
@@ -29,6 +30,7 @@ class FerroxcubePage;
 class HintTracker;
 class IronPowderPage;
 class ResonanceWindow;
+class SettingsStore;
 class SiferritPage;
 class UnknownCorePage;
 
@@ -99,6 +101,16 @@ private:
     void buildPages();
     PageSheet* addSheet(const char* name, int tag, int helpContext, QSize area, PageSheet::Builder builder);
     void applyStartChoices();
+    // Kept between runs (main_window_settings.cpp): the language and units
+    // the user chose go into the start choices; a page takes its inputs once
+    // it shows the start's units, a secondary window when it is built.
+    void takeStoredChoices();
+    void restorePages();
+    void restorePage(const QString& group, Page& page);
+    void restoreWindow(QWidget& window);
+    void writeSettings();
+    void takeLanguage(Language language);
+    void takeUnits(UnitSystem units);
     void followSettings(DisplaySettings::Change what);
     void applyUnitsToPages();
     void recomputeLanguageDependentPages();
@@ -146,6 +158,10 @@ private:
     QAction* m_metricUnits = nullptr;
     QStatusBar* m_statusBar = nullptr;
     bool m_placed = false; // centred on the screen at its first showing
+    std::unique_ptr<SettingsStore> m_store;
+    // Chosen by the user, now or in an earlier run; what the locale gave is not kept.
+    std::optional<Language> m_chosenLanguage;
+    std::optional<UnitSystem> m_chosenUnits;
 };
 
 } // namespace torvex::gui

@@ -17,6 +17,7 @@
 #include "pages/siferrit_page.h"
 #include "pages/unknown_core_page.h"
 #include "platform/command_errors.h"
+#include "platform/settings_store.h"
 #include "tools/about_window.h"
 #include "tools/al_permeability_window.h"
 #include "tools/conversion_window.h"
@@ -35,6 +36,11 @@ const QString kEnglishHelp = QStringLiteral("torvex11_e.hlp");
 // Every window takes the language's texts (in the order they were built), and
 // then the pages whose results depend on the language are recomputed.
 void MainWindow::showLanguage(Language language) {
+    m_chosenLanguage = language;
+    takeLanguage(language);
+}
+
+void MainWindow::takeLanguage(Language language) {
     const CommandErrors::Command once(*m_commandErrors);
     m_settings->setLanguage(language);
     recomputeLanguageDependentPages();
@@ -43,6 +49,11 @@ void MainWindow::showLanguage(Language language) {
 // The unit captions of every page, the straight conductor's wire input and
 // the copper-resistance window follow, each recomputed.
 void MainWindow::useUnits(UnitSystem units) {
+    m_chosenUnits = units;
+    takeUnits(units);
+}
+
+void MainWindow::takeUnits(UnitSystem units) {
     const CommandErrors::Command once(*m_commandErrors);
     m_settings->setUnits(units);
 }
@@ -106,7 +117,7 @@ void MainWindow::showConversionWindow() { conversionWindow().showAndRaise(); }
 // The window and its module come on the first opening; the window finds its
 // help itself, and takes the ferrite page over when that page is in front.
 void MainWindow::showFerriteImpedanceWindow() {
-    if (!m_ferrite)
+    if (!m_ferrite) {
         m_ferrite = std::make_unique<FerriteWindowOpener>(
             *this, FerriteWindowLoader::defaultFolders(QCoreApplication::applicationDirPath()),
             [this](int context) { m_services.help->showContext(helpFile(), context); },
@@ -115,6 +126,8 @@ void MainWindow::showFerriteImpedanceWindow() {
                     return std::nullopt;
                 return m_ferritePage->takeOverState();
             });
+        m_ferrite->restoreState(m_store->group(QLatin1String(kFerriteWindowName)));
+    }
     if (QWidget* window = m_ferrite->open(); window && !m_built.contains(window))
         m_built << window;
 }
@@ -157,6 +170,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    writeSettings();
     m_services.help->close();
     // Closing the main window ends the program, whatever else is open.
     for (QWidget* window : m_built)

@@ -14,7 +14,7 @@ function(expect code out err)
   endif()
 endfunction()
 
-set(help "^Usage: torvex \\[option\\]\\.\\.\\.\n.*\n  -h, --help +[a-z].*\n  -v, --version +[a-z]")
+set(help "^Usage: torvex \\[option\\]\\.\\.\\.\n.*\n  -h, --help +[a-z].*\n  -v, --version +[a-z].*\n      --reset-settings +[a-z]")
 set(version "^Torvex ${VERSION}\nLicense GPLv3\\+: GNU GPL version 3 or later")
 set(unknown "^torvex: unknown option '--verison'\nTry 'torvex --help' for more information\\.\n$")
 expect(0 "${help}" "^$" --help)
@@ -29,6 +29,9 @@ expect(2 "^$" "unknown option '--help=x'" --help=x)
 # window opens.
 expect(2 "^$" "torvex: unknown option '-x'\n" -platform offscreen -x)
 expect(2 "^$" "torvex: unexpected argument 'coil.txt'\n" -platform offscreen coil.txt)
+# --reset-settings lets the program start; it is ours, before and after Qt.
+expect(0 "${version}" "^$" --reset-settings --version)
+expect(2 "^$" "torvex: unexpected argument 'coil.txt'\n" --reset-settings -platform offscreen coil.txt)
 
 # A version that could not be written is not a success.
 execute_process(COMMAND "${PROGRAM}" --version OUTPUT_FILE /dev/full RESULT_VARIABLE result ERROR_VARIABLE stderr)

@@ -240,6 +240,12 @@ void AirCoilPage::recomputeStraightConductor() {
     reportFailure(outcome.error);
 }
 
+void AirCoilPage::recomputeAll() {
+    recomputeCoilTurns();
+    recomputeCoilInductance();
+    recomputeStraightConductor();
+}
+
 void AirCoilPage::applyCylinderUnits() {
     const bool us = usUnits();
     m_turnsDiameterUnit->setText(us ? QStringLiteral(" in") : QStringLiteral(" mm"));

@@ -31,6 +31,9 @@ public:
         applyStraightUnits();
     }
 
+protected:
+    void recomputeAll() override;
+
 private:
     void createTurnsGroup();
     void createInductanceGroup();

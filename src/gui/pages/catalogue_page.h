@@ -101,6 +101,7 @@ protected:
     CataloguePage(PageContext& context, const CatalogueNames& names, const QStringList& sizes,
                   const QStringList& materials, QWidget* parent);
 
+    void recomputeAll() override { recompute(); }
     CataloguePageInputs inputs() const;
     // Whether the size is made in the material: a page with a not-available
     // message shows it (with its tooltip) when not; the inductance field

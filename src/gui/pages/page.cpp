@@ -3,6 +3,7 @@
 #include "platform/display_settings.h"
 #include "widgets/binding.h"
 #include "widgets/language.h"
+#include "widgets/stored_inputs.h"
 
 namespace torvex::gui {
 
@@ -11,6 +12,15 @@ Page::Page(PageContext& context, QWidget* parent) : QWidget(parent), m_context(c
 void Page::catchUp() {
     ApplyLanguage({this}, language());
     applyUnits();
+}
+
+void Page::storeState(StoredValues& values) const {
+    StoreInputs(*this, m_context.settings().decimalSeparator(), values);
+}
+
+void Page::restoreState(const StoredValues& values) {
+    if (RestoreInputs(*this, m_context.settings().decimalSeparator(), values))
+        recomputeAll();
 }
 
 void Page::reportFailure(const std::optional<CalcError>& error) { ReportFailure(error, m_context.errors()); }

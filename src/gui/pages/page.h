@@ -5,6 +5,7 @@
 
 #include "format/calc_error.h"
 #include "pages/page_context.h"
+#include "platform/settings_store.h"
 #include "settings.h"
 
 namespace torvex::gui {
@@ -26,7 +27,15 @@ public:
     // built with the window.
     void catchUp();
 
+    // The page's inputs between runs. Restoring recomputes the page when
+    // anything was put back; it is done once the page shows the start's
+    // units, which rebuild some of its inputs.
+    void storeState(StoredValues& values) const;
+    void restoreState(const StoredValues& values);
+
 protected:
+    // Every calculator of the page.
+    virtual void recomputeAll() = 0;
     void reportFailure(const std::optional<CalcError>& error);
     torvex::Settings engineSettings() const;
     Language language() const;

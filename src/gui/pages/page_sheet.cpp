@@ -25,6 +25,7 @@ Page& PageSheet::build() {
         m_page = m_builder(this);
         layout->addWidget(m_page);
         m_page->catchUp();
+        emit built(m_page);
     }
     return *m_page;
 }

@@ -34,6 +34,11 @@ public:
     QSize sizeHint() const override;
     void setVisible(bool visible) override;
 
+signals:
+    // The page has just been built and has caught up with the language and
+    // units: the moment to give it what the user left in it last time.
+    void built(torvex::gui::Page* page);
+
 private:
     Builder m_builder;
     Page* m_page = nullptr;

@@ -25,6 +25,9 @@ public:
     void copyAlFromTool();
     void copyDimensionsFromTool();
 
+protected:
+    void recomputeAll() override { recompute(); }
+
 private:
     void createInputs();
     void createResults();

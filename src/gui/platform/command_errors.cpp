@@ -3,6 +3,8 @@
 namespace torvex::gui {
 
 void CommandErrors::showError(const QString& message) {
+    if (m_silenced > 0)
+        return;
     if (m_depth > 0 && m_reported)
         return;
     m_reported = true;

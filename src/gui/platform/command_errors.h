@@ -26,8 +26,22 @@ public:
         CommandErrors& m_errors;
     };
 
+    // Drops every message while it lives: putting back what the last run
+    // left must not greet the user with a failure it never caused today.
+    class Silence {
+    public:
+        explicit Silence(CommandErrors& errors) : m_errors(errors) { ++m_errors.m_silenced; }
+        ~Silence() { --m_errors.m_silenced; }
+        Silence(const Silence&) = delete;
+        Silence& operator=(const Silence&) = delete;
+
+    private:
+        CommandErrors& m_errors;
+    };
+
 private:
     ErrorReporter& m_platform;
+    int m_silenced = 0;
     int m_depth = 0;
     bool m_reported = false;
 };

@@ -32,6 +32,9 @@ struct PlatformServices {
     UnitSystem units = UnitSystem::Us;
     QString decimalSeparator; // of the user's numeric locale; may be empty
     QString programFolder;    // where the help files are looked up, with a trailing "/"
+    // Where the settings file lives; empty: nothing is read or written.
+    QString settingsFolder;
+    bool forgetSettings = false; // start from nothing stored
     ErrorReporter* errors = nullptr;
     HelpViewer* help = nullptr;
 

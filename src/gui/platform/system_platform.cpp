@@ -7,6 +7,7 @@
 #include "platform/help_window.h"
 #include "platform/locale_info.h"
 #include "platform/message_box_reporter.h"
+#include "platform/settings_store.h"
 
 namespace torvex::gui {
 
@@ -40,6 +41,7 @@ PlatformServices SystemPlatform::services() const {
     services.chooseFromLanguageId(UserDefaultLanguageId());
     services.decimalSeparator = UserDecimalSeparator();
     services.programFolder = FindHelpFolder(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    services.settingsFolder = SettingsStore::userFolder();
     services.errors = m_errors.get();
     services.help = m_help.get();
     return services;

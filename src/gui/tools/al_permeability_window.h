@@ -27,6 +27,9 @@ public:
     };
     Dimensions dimensionTexts() const;
 
+protected:
+    void recomputeAll() override { recompute(); }
+
 private:
     void createFields();
     void layOut();

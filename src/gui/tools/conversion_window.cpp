@@ -115,6 +115,13 @@ void ConversionWindow::showLength(const LengthConversionOutcome& outcome, const 
     reportFailure(outcome.error);
 }
 
+void ConversionWindow::recomputeAll() {
+    recomputeImperialToMetric();
+    recomputeMetricToImperial();
+    recomputeGaugeDiameter();
+    recomputeFahrenheit();
+}
+
 void ConversionWindow::recomputeImperialToMetric() {
     const LengthConversionInputs in{m_imperial->text().toStdString(), m_imperialUnit->currentIndex()};
     showLength(RecomputeImperialToMetric(in, engineSettings()), m_toMetric);

@@ -20,6 +20,9 @@ public:
     void recomputeGaugeDiameter();
     void recomputeFahrenheit();
 
+protected:
+    void recomputeAll() override;
+
 private:
     // A converted length and its unit.
     struct LengthResult {

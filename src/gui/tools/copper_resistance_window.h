@@ -22,6 +22,7 @@ public:
 
 protected:
     void followSettings(DisplaySettings::Change what) override;
+    void recomputeAll() override { recompute(); }
 
 private:
     void createControls();

@@ -6,6 +6,7 @@
 #include "platform/display_settings.h"
 #include "platform/platform.h"
 #include "widgets/decimal_key_filter.h"
+#include "widgets/stored_inputs.h"
 
 namespace torvex::gui {
 
@@ -27,6 +28,11 @@ QWidget* FerriteWindowOpener::open() {
             m_context.errors().showError(error);
             return nullptr;
         }
+        m_restoring = true;
+        RestorePlace(*m_window, m_stored);
+        if (RestoreInputs(*m_window, decimalSeparator(), m_stored))
+            QMetaObject::invokeMethod(m_window.get(), "recompute");
+        m_restoring = false;
     }
     if (m_window->isMinimized())
         m_window->showNormal();
@@ -59,7 +65,27 @@ void FerriteWindowOpener::followSettings(QObject* receiver, std::function<void(C
                      });
 }
 
-void FerriteWindowOpener::showError(const QString& message) { m_context.errors().showError(message); }
+namespace {
+const QString kMaterials = QStringLiteral("materials");
+} // namespace
+
+void FerriteWindowOpener::restoreState(const StoredValues& values) {
+    m_stored = values;
+    m_kept = values.texts(kMaterials).value_or(QStringList());
+}
+
+void FerriteWindowOpener::storeState(StoredValues& values) const {
+    values.set(kMaterials, m_kept);
+    if (m_window) {
+        StoreInputs(*m_window, decimalSeparator(), values);
+        StorePlace(*m_window, values);
+    }
+}
+
+void FerriteWindowOpener::showError(const QString& message) {
+    if (!m_restoring)
+        m_context.errors().showError(message);
+}
 
 void FerriteWindowOpener::showHelp(int context) {
     if (m_help)

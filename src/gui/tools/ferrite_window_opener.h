@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "modules/ferrite_window_module.h"
+#include "platform/settings_store.h"
 #include "tools/ferrite_window_loader.h"
 #include "widgets/window_context.h"
 
@@ -29,6 +30,12 @@ public:
     QWidget* open();
     QWidget* window() const { return m_window.get(); }
 
+    // What the last run kept: the imported tables at once, the window's
+    // inputs and place when the window is built (before it takes over the
+    // ferrite page, which then wins). Restoring reports no failure.
+    void restoreState(const StoredValues& values);
+    void storeState(StoredValues& values) const;
+
     // The file dialog by default; tests put a recorder in its place.
     void setFileChooser(FileChooser chooser) { m_chooser = std::move(chooser); }
 
@@ -51,9 +58,10 @@ private:
     HelpCall m_help;
     PageState m_ftPage;
     FileChooser m_chooser;
-    // The imported tables, kept for as long as the program runs; the
-    // program's settings file is to keep them between runs.
+    // The imported tables, kept in the program's settings between runs.
     QStringList m_kept;
+    StoredValues m_stored;
+    bool m_restoring = false;
     std::unique_ptr<QWidget> m_window;
 };
 

@@ -194,6 +194,12 @@ void ResonanceWindow::recomputeRow(int i) {
     reportFailure(outcome.error);
 }
 
+void ResonanceWindow::recomputeAll() {
+    recomputeFrequency();
+    recomputeCapacitance();
+    recomputeInductance();
+}
+
 void ResonanceWindow::recomputeFrequency() { recomputeRow(0); }
 void ResonanceWindow::recomputeCapacitance() { recomputeRow(1); }
 void ResonanceWindow::recomputeInductance() { recomputeRow(2); }

@@ -19,6 +19,9 @@ public:
     void recomputeCapacitance();
     void recomputeInductance();
 
+protected:
+    void recomputeAll() override;
+
 private:
     // The two inputs of a row, each a typed number with its unit list, and
     // the result with its unit.

@@ -4,6 +4,7 @@
 
 #include "widgets/binding.h"
 #include "widgets/language.h"
+#include "widgets/stored_inputs.h"
 
 namespace torvex::gui {
 
@@ -22,6 +23,17 @@ void ToolWindow::showAndRaise() {
     show();
     raise();
     activateWindow();
+}
+
+void ToolWindow::storeState(StoredValues& values) const {
+    StoreInputs(*this, settings().decimalSeparator(), values);
+    StorePlace(*this, values);
+}
+
+void ToolWindow::restoreState(const StoredValues& values) {
+    RestorePlace(*this, values);
+    if (RestoreInputs(*this, settings().decimalSeparator(), values))
+        recomputeAll();
 }
 
 void ToolWindow::finishCreation() {

@@ -5,6 +5,7 @@
 
 #include "format/calc_error.h"
 #include "platform/display_settings.h"
+#include "platform/settings_store.h"
 #include "widgets/window_context.h"
 
 namespace torvex::gui {
@@ -20,7 +21,15 @@ public:
     // Shows the window, or brings it to the front with its inputs unchanged.
     void showAndRaise();
 
+    // The window's inputs and its place on the screen between runs.
+    // Restoring recomputes the window when an input was put back; a place
+    // that lies on no screen now is left to the window system.
+    void storeState(StoredValues& values) const;
+    void restoreState(const StoredValues& values);
+
 protected:
+    // Every calculator of the window.
+    virtual void recomputeAll() {}
     // Ends a constructor: fixes the size to the layout, takes the texts of
     // the language shown now and follows every later change of the settings.
     void finishCreation();

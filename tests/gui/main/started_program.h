@@ -16,7 +16,9 @@ namespace torvex::test {
 // The whole program, started in-process as from a user's locale, with
 // recorders in place of message boxes and the help viewer. Only the main
 // window and its front page exist at first; a test reaches the rest as a
-// user does, through menu commands, tool buttons and tabs.
+// user does, through menu commands, tool buttons and tabs. Its settings file
+// lives in the folder given (a test's temporary folder); without one nothing
+// is read or written.
 struct StartedProgram {
     static inline const QString kFolder = QStringLiteral("/opt/torvex/");
 
@@ -38,7 +40,8 @@ struct StartedProgram {
     static constexpr const char* kSheets[] = {"TabSheet1", "TabSheet2", "TabSheet3",
                                               "TabSheet6", "TabSheet4", "TabSheet5"};
 
-    StartedProgram(int languageId, const QString& separator) {
+    StartedProgram(int languageId, const QString& separator, const QString& settingsFolder = {},
+                   bool forgetSettings = false) {
         // As the program's start does, before any window exists.
         gui::InstallHintStyle();
         gui::PlatformServices services;
@@ -47,6 +50,8 @@ struct StartedProgram {
         services.programFolder = kFolder;
         services.errors = &errors;
         services.help = &help;
+        services.settingsFolder = settingsFolder;
+        services.forgetSettings = forgetSettings;
         program = std::make_unique<gui::Program>(services);
     }
 

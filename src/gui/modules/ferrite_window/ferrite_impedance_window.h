@@ -30,7 +30,9 @@ class FerriteImpedanceWindow : public QWidget {
 public:
     explicit FerriteImpedanceWindow(FerriteWindowHost& host);
 
-    void recompute();
+    // Invokable: the program knows the window only as a widget, and
+    // recomputes it after putting back the inputs of the last run.
+    Q_INVOKABLE void recompute();
     // Asks the host for a file, reads it as a material table and adds it to
     // the list, or reports why it cannot be read; nothing changes then.
     void importMaterial();
