@@ -28,12 +28,15 @@
 #include "tools/copper_resistance_window.h"
 #include "tools/ferrite_window_opener.h"
 #include "tools/resonance_window.h"
+#include "tools/ferrite_window_loader.h"
+#include "tools/results_commands.h"
 #include "widgets/builders.h"
 #include "widgets/colours.h"
 #include "widgets/decimal_key_filter.h"
 #include "widgets/hint_style.h"
 #include "widgets/hints.h"
 #include "widgets/make.h"
+#include "widgets/report_source.h"
 
 // Resources compiled into a static library must be registered by name.
 static void initTorvexResources() { Q_INIT_RESOURCE(torvex); }
@@ -83,6 +86,9 @@ MainWindow::MainWindow(const PlatformServices& services)
     // The tool bar must stay; no menu to hide it.
     setContextMenuPolicy(Qt::NoContextMenu);
 
+    m_results = new ResultsCommands(
+        *this, this, [this] { return m_pages ? m_pages->currentWidget() : nullptr; },
+        FerriteWindowLoader::defaultFolders(QCoreApplication::applicationDirPath()));
     buildMenu();
     buildToolBar();
     buildPages();
@@ -150,6 +156,7 @@ void MainWindow::buildMenu() {
     m_metricUnits = check(command(units, "mmcm1", 0, QStringLiteral("[mm] [cm]"), &MainWindow::useMetricUnits));
 
     command(bar, "Help1", 279, TableText(279, shown), &MainWindow::showHelpContents);
+    m_results->addMenu(bar); // first in the bar
 }
 
 void MainWindow::buildToolBar() {
@@ -228,6 +235,7 @@ void MainWindow::buildPages() {
 void MainWindow::addPage(QWidget* page) {
     const int index = m_pages->addTab(page, TableText(tagOf(page), m_settings->language()));
     m_pages->tabBar()->setTabTextColor(index, kMessageRed);
+    m_results->addContextMenu(page);
 }
 
 // The pages made their start selections as they were built, without
@@ -252,11 +260,18 @@ template <class Window> Window& MainWindow::built(std::unique_ptr<Window>& windo
         window = std::make_unique<Window>(static_cast<WindowContext&>(*this));
         m_built << window.get();
         addContextHelpKey(window.get());
+        if (qobject_cast<ReportSource*>(window.get()))
+            m_results->addContextMenu(window.get());
     }
     return *window;
 }
 
-AboutWindow& MainWindow::aboutWindow() { return built(m_about); }
+AboutWindow& MainWindow::aboutWindow() {
+    if (!m_about)
+        connect(&built(m_about), &AboutWindow::licenceWanted, this,
+                [this] { m_services.help->showContext(helpFile(), kLicenceHelpContext); });
+    return *m_about;
+}
 ResonanceWindow& MainWindow::resonanceWindow() { return built(m_resonance); }
 AlPermeabilityWindow& MainWindow::alPermeabilityWindow() { return built(m_alPermeability); }
 CopperResistanceWindow& MainWindow::copperResistanceWindow() { return built(m_copper); }

@@ -22,6 +22,7 @@
 #include "tools/copper_resistance_window.h"
 #include "tools/ferrite_window_opener.h"
 #include "tools/resonance_window.h"
+#include "tools/results_commands.h"
 #include "widgets/language.h"
 
 namespace torvex::gui {
@@ -108,8 +109,10 @@ void MainWindow::showFerriteImpedanceWindow() {
                     return std::nullopt;
                 return m_ferritePage->takeOverState();
             });
-    if (QWidget* window = m_ferrite->open(); window && !m_built.contains(window))
+    if (QWidget* window = m_ferrite->open(); window && !m_built.contains(window)) {
         m_built << window;
+        m_results->addContextMenu(window);
+    }
 }
 
 void MainWindow::addContextHelpKey(QWidget* window) {

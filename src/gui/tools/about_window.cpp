@@ -28,6 +28,8 @@ namespace {
 constexpr int kSwapMilliseconds = 5000;
 constexpr QSize kProgramPictureSize{97, 65};
 constexpr QSize kFlagSize{32, 32};
+constexpr int kLicenceText = 2050;      // "Lizenz: GNU GPL 3 oder neuer"
+constexpr int kMaterialDataText = 2400; // "Materialdaten: Fair-Rite Products Corp."
 
 // A picture that answers a click; the language switch treats it as an image
 // (it only takes a hint from the text table).
@@ -79,6 +81,22 @@ AboutWindow::AboutWindow(WindowContext& context)
     QLabel* comments = FixedCaption(panel, "Comments", QStringLiteral("2026"));
     comments->setAlignment(Qt::AlignCenter);
 
+    // The licence, and where the ferrite window's material data come from,
+    // in a small font so that the window keeps its size.
+    QFont small = comments->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    auto* licence = make<QPushButton>(panel, "licenceButton", kLicenceText);
+    licence->setText(TableText(kLicenceText, shown));
+    licence->setFlat(true);
+    licence->setFont(small);
+    licence->setCursor(Qt::PointingHandCursor);
+    licence->setFocusPolicy(Qt::TabFocus);
+    setTextColour(licence, kFooterBlue);
+    connect(licence, &QPushButton::clicked, this, &AboutWindow::licenceWanted);
+    QLabel* materialData = TaggedCaption(panel, "materialDataLabel", kMaterialDataText, shown);
+    materialData->setAlignment(Qt::AlignCenter);
+    materialData->setFont(small);
+
     auto* german = Picture<ClickableImage>(panel, "Image1", 358, QStringLiteral(":/about/flag_german.svg"), kFlagSize);
     german->onClick = [this] { m_context.showLanguage(Language::German); };
     german->setCursor(Qt::PointingHandCursor);
@@ -121,6 +139,8 @@ AboutWindow::AboutWindow(WindowContext& context)
     panelLayout->addLayout(top);
     panelLayout->addWidget(copyright);
     panelLayout->addWidget(comments);
+    panelLayout->addWidget(licence, 0, Qt::AlignHCenter);
+    panelLayout->addWidget(materialData);
     panelLayout->addLayout(languages);
 
     auto* buttons = new QHBoxLayout;

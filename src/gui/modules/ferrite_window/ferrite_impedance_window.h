@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "widgets/report_source.h"
 #include "ferrite/ferrite_impedance.h"
 #include "ferrite/material_list.h"
 #include "modules/ferrite_window_module.h"
@@ -25,10 +26,15 @@ class ImpedancePlot;
 // over the material's range, its self-resonance, and the least turns for a
 // choke over a band. Every input recomputes at once through the engine's
 // FerriteImpedance; the window only shows what that returns.
-class FerriteImpedanceWindow : public QWidget {
+class FerriteImpedanceWindow : public QWidget, public ReportSource {
     Q_OBJECT
+    Q_INTERFACES(torvex::gui::ReportSource)
 public:
     explicit FerriteImpedanceWindow(FerriteWindowHost& host);
+
+    // The core, the winding, the working point with its results and the
+    // choke design, as shown.
+    report::Report report() const override;
 
     void recompute();
     // Asks the host for a file, reads it as a material table and adds it to
