@@ -37,7 +37,8 @@ void AppendCsvRow(std::string& out, std::initializer_list<std::string_view> fiel
 } // namespace
 
 std::size_t Utf8Length(std::string_view text) {
-    return std::size_t(std::ranges::count_if(text, [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return std::size_t(
+        std::ranges::count_if(text, [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 std::string PlainText(const Report& report) {
@@ -68,7 +69,8 @@ std::string PlainText(const Report& report) {
 }
 
 std::string CsvField(std::string_view text) {
-    if (text.find_first_of(",;\"\r\n") == std::string_view::npos && (text.empty() || (text.front() != ' ' && text.back() != ' ')))
+    if (text.find_first_of(",;\"\r\n") == std::string_view::npos &&
+        (text.empty() || (text.front() != ' ' && text.back() != ' ')))
         return std::string(text);
     std::string quoted = "\"";
     for (char c : text) {
@@ -95,12 +97,23 @@ std::string HtmlEscaped(std::string_view text) {
     out.reserve(text.size());
     for (char c : text) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        case '\n': out += "<br>"; break;
-        default: out += c;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '\n':
+            out += "<br>";
+            break;
+        default:
+            out += c;
         }
     }
     return out;

@@ -16,7 +16,7 @@ using texts::TextEntry;
 // One table per part of the program, so that a new window brings its texts
 // in a file of its own. Each table is sorted; no identifier is in two.
 constexpr std::array<std::span<const TextEntry>, 3> kTables = {texts::kInterface, texts::kFerriteWindow,
-                                                                 texts::kResults};
+                                                               texts::kResults};
 
 constexpr bool DisjointTables() {
     for (std::size_t a = 0; a < kTables.size(); ++a)

@@ -18,6 +18,7 @@
 #include "widgets/binding.h"
 #include "widgets/builders.h"
 #include "widgets/decimal_key_filter.h"
+#include "widgets/report_table.h"
 #include "widgets/result_label.h"
 
 namespace torvex::gui {

@@ -246,7 +246,8 @@ report::Report CataloguePage::report() const {
         {.captionText = kMaterial, .value = {n.materials.name}},
     };
     for (const ValueRow& dimension : n.dimensions)
-        rows.push_back({.caption = {dimension.caption.name}, .value = {dimension.value}, .unit = {dimension.unit.name}});
+        rows.push_back(
+            {.caption = {dimension.caption.name}, .value = {dimension.value}, .unit = {dimension.unit.name}});
     rows.push_back({.caption = {n.al.caption.name}, .value = {n.al.value}, .unit = {n.al.unit.name}});
     rows.push_back({.caption = {n.mu.caption.name}, .value = {n.mu.value}});
     for (const ReportRow& row : coreReportRows())
@@ -254,6 +255,7 @@ report::Report CataloguePage::report() const {
     const QByteArray message = m_notAvailable ? m_notAvailable->objectName().toLatin1() : QByteArray();
     if (m_notAvailable)
         rows.push_back({.captionText = kNote, .value = {message.constData()}});
+    // clang-format off
     rows.insert(rows.end(), {
         {.section = kInputs},
         {.caption = {n.inductance.caption.name}, .value = {n.inductance.field}, .unit = {n.inductance.unitList}},
@@ -269,6 +271,7 @@ report::Report CataloguePage::report() const {
         {.caption = {n.inductance.caption.name}, .value = {n.l2}, .unit = {n.l2Unit}},
         {.caption = {n.xl2Caption.name}, .value = {n.xl2}, .unit = {n.xl2Prefix, n.xl2Ohm}},
     });
+    // clang-format on
     return MakeReport(*this, rows, language());
 }
 

@@ -15,8 +15,8 @@
 #include "tools/al_permeability_window.h"
 #include "widgets/binding.h"
 #include "widgets/builders.h"
-#include "widgets/report_table.h"
 #include "widgets/decimal_key_filter.h"
+#include "widgets/report_table.h"
 #include "widgets/result_label.h"
 
 namespace torvex::gui {

@@ -11,8 +11,8 @@
 namespace torvex::gui {
 
 namespace {
-constexpr int kNotFoundText = 2451;  // "... Das Druckmodul %1 wurde nicht gefunden (gesucht in %2)."
-constexpr int kNotLoadedText = 2452; // "... Das Druckmodul %1 lässt sich nicht laden (%2)."
+constexpr int kNotFoundText = 2451;     // "... Das Druckmodul %1 wurde nicht gefunden (gesucht in %2)."
+constexpr int kNotLoadedText = 2452;    // "... Das Druckmodul %1 lässt sich nicht laden (%2)."
 constexpr int kOtherVersionText = 2437; // "gebaut für Torvex %1"
 } // namespace
 
@@ -47,7 +47,8 @@ PrintModule* PrintModuleLoader::module(Language language, QString& error) {
     const QJsonObject meta = plugin->metaData();
     if (meta.isEmpty())
         return notLoaded(plugin->errorString());
-    const QString version = meta.value(QStringLiteral("MetaData")).toObject().value(QStringLiteral("version")).toString();
+    const QString version =
+        meta.value(QStringLiteral("MetaData")).toObject().value(QStringLiteral("version")).toString();
     if (meta.value(QStringLiteral("IID")).toString() != QLatin1String(TORVEX_PRINT_MODULE_IID) ||
         version != QLatin1String(kVersion.data(), qsizetype(kVersion.size())))
         return notLoaded(TableText(kOtherVersionText, language).arg(version));

@@ -194,9 +194,10 @@ void ResultsCommands::print() {
         return;
     }
     const report::Report report = reportOf(from);
-    module->printDocument(from->window(), TitleOf(report), Utf8Of(report::Html(report)), [this](const QString& printer) {
-        showError(TableText(kNotPrintedText, m_context.settings().language()).arg(printer));
-    });
+    module->printDocument(from->window(), TitleOf(report), Utf8Of(report::Html(report)),
+                          [this](const QString& printer) {
+                              showError(TableText(kNotPrintedText, m_context.settings().language()).arg(printer));
+                          });
 }
 
 void ResultsCommands::showError(const QString& message) { m_context.errors().showError(message); }

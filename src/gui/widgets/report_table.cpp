@@ -95,7 +95,9 @@ report::Report MakeReport(const QWidget& root, std::span<const ReportRow> table,
     for (const ReportRow& row : table) {
         if (row.section || row.box) {
             const QWidget* box = find(row.box);
-            const QString title = row.section ? TableText(row.section, language) : box ? ControlText(*box, language) : QString();
+            const QString title = row.section ? TableText(row.section, language)
+                                  : box       ? ControlText(*box, language)
+                                              : QString();
             report.sections.push_back({Std(CaptionText(title)), {}});
             continue;
         }

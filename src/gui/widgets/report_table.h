@@ -5,8 +5,8 @@
 // made. A row names a caption, a value and a unit; each may be shown by two
 // controls one after the other ("# " and a gauge, a prefix and "Ω").
 
-#include <array>
 #include <QString>
+#include <array>
 #include <span>
 
 #include "report/report.h"
@@ -19,15 +19,15 @@ namespace torvex::gui {
 using ReportNames = std::array<const char*, 2>;
 
 struct ReportRow {
-    int section = 0;            // starts a section titled by this text...
-    const char* box = nullptr;  // ...or by this group box's title
-    int captionText = 0;            // the caption: a text of the table,
+    int section = 0;                    // starts a section titled by this text...
+    const char* box = nullptr;          // ...or by this group box's title
+    int captionText = 0;                // the caption: a text of the table,
     const char* fixedCaption = nullptr; // a text the same in both languages,
-    ReportNames caption{};          // or what these controls show
+    ReportNames caption{};              // or what these controls show
     ReportNames value{};
     ReportNames unit{};
-    bool named = false;  // the value reads "caption: value" (a maker's footer)
-    bool ifAny = false;  // left out when it shows nothing (a message, a warning)
+    bool named = false; // the value reads "caption: value" (a maker's footer)
+    bool ifAny = false; // left out when it shows nothing (a message, a warning)
 };
 
 // The rows of `table` as `root` shows them now. A row whose value controls

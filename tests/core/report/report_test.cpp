@@ -39,7 +39,8 @@ std::vector<std::string> ReadCsvRecord(const std::string& text, std::size_t& at)
 const Report kIronPowder{
     "Torvex 1.1.2",
     "Eisenpulver T .. - ..",
-    {{"Kern", {{"Kerngröße", "T50", ""}, {"Frequenzbereich", "1...30", "MHz"}, {"", "Dieser Typ ist nicht verfügbar!", ""}}},
+    {{"Kern",
+      {{"Kerngröße", "T50", ""}, {"Frequenzbereich", "1...30", "MHz"}, {"", "Dieser Typ ist nicht verfügbar!", ""}}},
      {"Ergebnisse", {{"Windungszahl", "45.2", ""}, {"XL", "439.823", "Ω"}}}}};
 
 TEST(Report, CsvFieldsReadBackAsWritten) {
@@ -98,9 +99,10 @@ TEST(Report, PlainTextAlignsValuesByCharactersNotBytes) {
 TEST(Report, HtmlEscapesEveryText) {
     const Report report{"Torvex", "<b>&", {{"a\"b", {{"x<y", "1 & 2", "\"u\""}, {"", "line\nbreak", ""}}}}};
     const std::string html = Html(report);
-    for (const char* expected : {"<title>Torvex \u2013 &lt;b&gt;&amp;</title>", "<th colspan=\"3\" align=\"left\">a&quot;b</th>",
-                                 "<td>x&lt;y</td><td align=\"right\">1 &amp; 2</td><td>&quot;u&quot;</td>",
-                                 "<td colspan=\"3\">line<br>break</td>"})
+    for (const char* expected :
+         {"<title>Torvex \u2013 &lt;b&gt;&amp;</title>", "<th colspan=\"3\" align=\"left\">a&quot;b</th>",
+          "<td>x&lt;y</td><td align=\"right\">1 &amp; 2</td><td>&quot;u&quot;</td>",
+          "<td colspan=\"3\">line<br>break</td>"})
         EXPECT_NE(html.find(expected), std::string::npos) << expected;
     EXPECT_EQ(html.find("<b>"), std::string::npos);
 }

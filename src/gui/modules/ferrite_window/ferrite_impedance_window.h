@@ -5,10 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "widgets/report_source.h"
 #include "ferrite/ferrite_impedance.h"
 #include "ferrite/material_list.h"
 #include "modules/ferrite_window_module.h"
+#include "widgets/report_source.h"
 
 class QComboBox;
 class QGroupBox;
