@@ -1,6 +1,7 @@
 #include "tools/about_window.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -81,8 +82,9 @@ AboutWindow::AboutWindow(WindowContext& context)
     QLabel* comments = FixedCaption(panel, "Comments", QStringLiteral("2026"));
     comments->setAlignment(Qt::AlignCenter);
 
-    // The licence, and where the ferrite window's material data come from,
-    // in a small font so that the window keeps its size.
+    // The licence beside the OK button, and where the ferrite window's
+    // material data come from beside the language pictures, in a small font:
+    // the window keeps its size.
     QFont small = comments->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     auto* licence = make<QPushButton>(panel, "licenceButton", kLicenceText);
@@ -96,6 +98,8 @@ AboutWindow::AboutWindow(WindowContext& context)
     QLabel* materialData = TaggedCaption(panel, "materialDataLabel", kMaterialDataText, shown);
     materialData->setAlignment(Qt::AlignCenter);
     materialData->setFont(small);
+    materialData->setWordWrap(true);
+    materialData->setFixedWidth(QFontMetrics(small).horizontalAdvance(QStringLiteral("Fair-Rite Products Corp.")) + 4);
 
     auto* german = Picture<ClickableImage>(panel, "Image1", 358, QStringLiteral(":/about/flag_german.svg"), kFlagSize);
     german->onClick = [this] { m_context.showLanguage(Language::German); };
@@ -134,19 +138,18 @@ AboutWindow::AboutWindow(WindowContext& context)
     languages->addSpacing(16);
     languages->addWidget(english);
     languages->addStretch();
+    languages->addWidget(materialData);
 
     auto* panelLayout = new QVBoxLayout(panel);
     panelLayout->addLayout(top);
     panelLayout->addWidget(copyright);
     panelLayout->addWidget(comments);
-    panelLayout->addWidget(licence, 0, Qt::AlignHCenter);
-    panelLayout->addWidget(materialData);
     panelLayout->addLayout(languages);
 
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(licence);
     buttons->addStretch();
     buttons->addWidget(m_ok);
-    buttons->addStretch();
 
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(panel);
