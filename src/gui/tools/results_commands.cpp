@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -48,14 +49,16 @@ QString TitleOf(const report::Report& report) {
     return Utf8Of(report.window.empty() ? report.program : report.program + " \u2013 " + report.window);
 }
 
-// The field a Ctrl+C would copy from: an entry field, or a list's own entry
-// field, with selected text.
-bool HasSelectedText(const QWidget* focus) {
+// The entry field that takes Ctrl+C when it has the focus: the field
+// itself, or the one inside an editable list or a spin box.
+const QLineEdit* EntryFieldOf(const QWidget* focus) {
     if (const auto* field = qobject_cast<const QLineEdit*>(focus))
-        return field->hasSelectedText();
+        return field;
     if (const auto* list = qobject_cast<const QComboBox*>(focus))
-        return list->lineEdit() && list->lineEdit()->hasSelectedText();
-    return false;
+        return list->lineEdit();
+    if (qobject_cast<const QAbstractSpinBox*>(focus))
+        return focus->findChild<const QLineEdit*>();
+    return nullptr;
 }
 
 } // namespace
@@ -214,8 +217,8 @@ bool ResultsCommands::eventFilter(QObject* watched, QEvent* event) {
     }
     // An entry field would take Ctrl+C even with nothing selected: then it is
     // kept from the field, and the results are copied.
-    if (qobject_cast<QLineEdit*>(focus) || qobject_cast<QComboBox*>(focus))
-        return !HasSelectedText(focus);
+    if (const QLineEdit* field = EntryFieldOf(focus))
+        return !field->hasSelectedText();
     return false;
 }
 

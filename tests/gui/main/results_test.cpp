@@ -123,6 +123,14 @@ void ResultsTest::ctrlCCopiesTheSelectionWhereThereIsOne() {
     turns->setSelection(0, 2);
     pressCopy(turns);
     QCOMPARE(clipboardText(), QStringLiteral("45"));
+
+    // A spin box without a selection lets Ctrl+C through to its window's results.
+    p.action("ferriteImpedanceAction")->trigger();
+    QWidget* ferrite = p.find("FerriteImpedanceWindow");
+    showActive(ferrite);
+    pressCopy(ferrite->findChild<QWidget*>(QStringLiteral("stackSpin")));
+    QVERIFY2(clipboardText().startsWith(QStringLiteral("Torvex 1.1.2 \u2013 Ferrit-Impedanz (HF)\n")),
+             qPrintable(clipboardText()));
 }
 
 // Each page and tool window, opened as a user opens it, reports what it
