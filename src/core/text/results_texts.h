@@ -11,10 +11,12 @@ namespace torvex::texts {
 // of identifier n at n + 1000.
 // clang-format off
 inline constexpr auto kResults = std::to_array<TextEntry>({
+    // The File menu and its commands, also in every page's and window's context menu.
     {2000, "&Datei"},
     {2001, "Ergebnisse &kopieren"},
     {2002, "Ergebnisse &speichern…"},
     {2003, "&Drucken…"},
+    // The sections and captions of a report.
     {2010, "Kern"},
     {2011, "Eingaben"},
     {2012, "Ergebnisse"},
@@ -22,9 +24,8 @@ inline constexpr auto kResults = std::to_array<TextEntry>({
     {2014, "Material"},
     {2015, "Farbe oben"},
     {2016, "Farbe unten"},
-    {2017, "Umrechnung"},
-    {2018, "Windungen"},
     {2019, "Hinweis"},
+    // The colours of the colour codes.
     {2020, "kastanienbraun"},
     {2021, "blau"},
     {2022, "rot"},
@@ -34,6 +35,7 @@ inline constexpr auto kResults = std::to_array<TextEntry>({
     {2026, "schwarz"},
     {2027, "grün"},
     {2028, "hellgrün"},
+    // The columns of a saved table; the save dialog and its file types.
     {2030, "Abschnitt"},
     {2031, "Größe"},
     {2032, "Wert"},
@@ -42,18 +44,23 @@ inline constexpr auto kResults = std::to_array<TextEntry>({
     {2041, "Text (*.txt)"},
     {2042, "CSV-Tabelle (*.csv)"},
     {2043, "Ergebnisse"},
+    // The About window's licence button.
     {2050, "Lizenz: GNU GPL 3 oder neuer"},
+    // The resonant-circuit window's three calculations.
     {2060, "Resonanzfrequenz aus L und C"},
     {2061, "Kapazität aus L und f"},
     {2062, "Induktivität aus C und f"},
+    // Messages.
     {2450, "Die Ergebnisse wurden nicht gespeichert: Die Datei „%1“ lässt sich nicht schreiben (%2)."},
     {2451, "Drucken ist nicht möglich: Das Druckmodul %1 wurde nicht gefunden (gesucht in %2)."},
     {2452, "Drucken ist nicht möglich: Das Druckmodul %1 lässt sich nicht laden (%2)."},
     {2453, "Drucken ist nicht möglich: Der Drucker „%1“ nimmt keinen Auftrag an."},
+    // Hints: "caption | explanation".
     {2501, "Ergebnisse kopieren | Kopiert Fenster, Kern, Eingaben und Ergebnisse als Text und Tabelle in die Zwischenablage (Strg+C)."},
     {2502, "Ergebnisse speichern | Speichert Kern, Eingaben und Ergebnisse der Seite oder des Fensters vorn als Text- oder CSV-Datei (UTF-8)."},
     {2503, "Drucken | Druckt Kern, Eingaben und Ergebnisse der Seite oder des Fensters vorn, auch in eine PDF-Datei."},
     {2550, "Lizenz | Torvex ist freie Software unter der GNU General Public License, Version 3 oder neuer. Ein Klick zeigt die Lizenz in der Hilfe."},
+
     {3000, "&File"},
     {3001, "&Copy Results"},
     {3002, "&Save Results…"},
@@ -65,8 +72,6 @@ inline constexpr auto kResults = std::to_array<TextEntry>({
     {3014, "Material"},
     {3015, "Upper color"},
     {3016, "Lower color"},
-    {3017, "Conversion"},
-    {3018, "Turns"},
     {3019, "Note"},
     {3020, "maroon"},
     {3021, "blue"},

@@ -1,9 +1,9 @@
 #include "tools/results_commands.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>

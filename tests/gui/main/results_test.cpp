@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -16,9 +17,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "modules/print_module.h"
 #include "started_program.h"
 #include "support/ui_helpers.h"
-#include "modules/print_module.h"
 #include "tools/about_window.h"
 #include "tools/ferrite_window_loader.h"
 #include "tools/print_module_loader.h"
@@ -147,6 +148,8 @@ void ResultsTest::everyPageAndWindowHasResultsAndTheMenu() {
         sources << p.find(window);
 
     gui::ResultsCommands& results = p.main()->results();
+    QCOMPARE(p.main()->menuBar()->actions().value(0)->objectName(), QStringLiteral("fileMenu"));
+    QCOMPARE(p.action("fileMenu")->text(), QStringLiteral("&Datei"));
     for (QWidget* source : sources) {
         QVERIFY(source);
         const QString name = source->objectName();
