@@ -61,8 +61,8 @@ if [ "$status" -ne 124 ]; then
   exit 1
 fi
 echo "torvex starts (offscreen)"
-# The program finds the ferrite window's module where the package puts it,
-# and the module loads with the package's dependencies.
+# The program finds the ferrite window's module and the print module where
+# the package puts them, and both load with the package's dependencies.
 env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$unpacked/runtime" \
   "$build/src/app/ferrite_module_check" "$unpacked/usr/bin"
 

@@ -27,14 +27,17 @@
 #include "tools/al_permeability_window.h"
 #include "tools/conversion_window.h"
 #include "tools/copper_resistance_window.h"
+#include "tools/ferrite_window_loader.h"
 #include "tools/ferrite_window_opener.h"
 #include "tools/resonance_window.h"
+#include "tools/results_commands.h"
 #include "widgets/builders.h"
 #include "widgets/colours.h"
 #include "widgets/decimal_key_filter.h"
 #include "widgets/hint_style.h"
 #include "widgets/hints.h"
 #include "widgets/make.h"
+#include "widgets/report_source.h"
 
 // Resources compiled into a static library must be registered by name.
 static void initTorvexResources() { Q_INIT_RESOURCE(torvex); }
@@ -84,6 +87,13 @@ MainWindow::MainWindow(const PlatformServices& services)
     // The tool bar must stay; no menu to hide it.
     setContextMenuPolicy(Qt::NoContextMenu);
 
+    m_results = new ResultsCommands(
+        *this, this,
+        [this]() -> QWidget* {
+            auto* sheet = m_pages ? qobject_cast<PageSheet*>(m_pages->currentWidget()) : nullptr;
+            return sheet ? &sheet->build() : nullptr;
+        },
+        FerriteWindowLoader::defaultFolders(QCoreApplication::applicationDirPath()));
     buildMenu();
     buildToolBar();
     m_statusBar = make<QStatusBar>(this, "StatusBar1");
@@ -155,6 +165,7 @@ void MainWindow::buildMenu() {
     m_metricUnits = check(command(units, "mmcm1", 0, QStringLiteral("[mm] [cm]"), &MainWindow::useMetricUnits));
 
     command(bar, "Help1", 279, TableText(279, shown), &MainWindow::showHelpContents);
+    m_results->addMenu(bar); // first in the bar
 }
 
 void MainWindow::buildToolBar() {
@@ -239,7 +250,10 @@ void MainWindow::buildPages() {
 PageSheet* MainWindow::addSheet(const char* name, int tag, int helpContext, QSize area, PageSheet::Builder builder) {
     auto* sheet = new PageSheet(name, tag, helpContext, std::move(builder), m_pages);
     sheet->reserve(area);
-    connect(sheet, &PageSheet::built, this, [this, sheet](Page* page) { restorePage(sheet->objectName(), *page); });
+    connect(sheet, &PageSheet::built, this, [this, sheet](Page* page) {
+        m_results->addContextMenu(page);
+        restorePage(sheet->objectName(), *page);
+    });
     const int index = m_pages->addTab(sheet, TableText(tag, m_settings->language()));
     m_pages->tabBar()->setTabTextColor(index, kMessageRed);
     return sheet;
@@ -268,6 +282,8 @@ template <class Window> Window& MainWindow::built(std::unique_ptr<Window>& windo
         m_built << window.get();
         addContextHelpKey(window.get());
         restoreWindow(*window);
+        if (qobject_cast<ReportSource*>(window.get()))
+            m_results->addContextMenu(window.get());
     }
     return *window;
 }
@@ -297,7 +313,12 @@ AirCoilPage& MainWindow::airCoilPage() {
     return *m_airCoilPage;
 }
 
-AboutWindow& MainWindow::aboutWindow() { return built(m_about); }
+AboutWindow& MainWindow::aboutWindow() {
+    if (!m_about)
+        connect(&built(m_about), &AboutWindow::licenceWanted, this,
+                [this] { m_services.help->showContext(helpFile(), kLicenceHelpContext); });
+    return *m_about;
+}
 ResonanceWindow& MainWindow::resonanceWindow() { return built(m_resonance); }
 AlPermeabilityWindow& MainWindow::alPermeabilityWindow() { return built(m_alPermeability); }
 CopperResistanceWindow& MainWindow::copperResistanceWindow() { return built(m_copper); }

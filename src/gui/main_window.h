@@ -31,6 +31,7 @@ class HintTracker;
 class IronPowderPage;
 class ResonanceWindow;
 class SettingsStore;
+class ResultsCommands;
 class SiferritPage;
 class UnknownCorePage;
 
@@ -90,6 +91,10 @@ public:
 
     // The help file of the language shown.
     QString helpFile() const;
+    // The help's page on the licence, opened from the About window.
+    static constexpr int kLicenceHelpContext = 60;
+    // Copy, save and print the results of the page or window in front.
+    ResultsCommands& results() const { return *m_results; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -128,6 +133,7 @@ private:
     std::unique_ptr<DisplaySettings> m_settings;
     std::unique_ptr<DecimalKeyFilter> m_keyFilter;
     HintTracker* m_hintTracker = nullptr;
+    ResultsCommands* m_results = nullptr;
 
     QTabWidget* m_pages = nullptr;
     PageSheet* m_ironSheet = nullptr;

@@ -24,6 +24,7 @@
 #include "tools/copper_resistance_window.h"
 #include "tools/ferrite_window_opener.h"
 #include "tools/resonance_window.h"
+#include "tools/results_commands.h"
 #include "widgets/language.h"
 
 namespace torvex::gui {
@@ -128,8 +129,10 @@ void MainWindow::showFerriteImpedanceWindow() {
             });
         m_ferrite->restoreState(m_store->group(QLatin1String(kFerriteWindowName)));
     }
-    if (QWidget* window = m_ferrite->open(); window && !m_built.contains(window))
+    if (QWidget* window = m_ferrite->open(); window && !m_built.contains(window)) {
         m_built << window;
+        m_results->addContextMenu(window);
+    }
 }
 
 void MainWindow::addContextHelpKey(QWidget* window) {

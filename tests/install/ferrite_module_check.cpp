@@ -1,19 +1,24 @@
 // Opens the ferrite impedance window from the module an installed program in
 // the given folder would load (the installed place only, never a build tree),
-// as the program does on its first opening, and checks that it computes.
-// Exit code 0 when it does. Run offscreen by the install test and by
+// as the program does on its first opening, and checks that it computes;
+// then prints a page into a PDF file through the installed print module.
+// Exit code 0 when both work. Run offscreen by the install test and by
 // scripts/package.sh on the unpacked package.
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <cstdio>
 
+#include "modules/print_module.h"
 #include "platform/display_settings.h"
 #include "platform/platform.h"
 #include "tools/ferrite_window_opener.h"
+#include "tools/print_module_loader.h"
 #include "widgets/decimal_key_filter.h"
 
 namespace {
@@ -62,8 +67,20 @@ int main(int argc, char* argv[]) {
     const auto* resistance = window->findChild<QLabel*>(QStringLiteral("resistanceLabel"));
     const QString shown = resistance ? resistance->text() : QString();
     std::printf("%s from %s: R = %s\n", qPrintable(window->objectName()), qPrintable(installed), qPrintable(shown));
-    return window->objectName() == QLatin1String(kFerriteWindowName) && shown == QStringLiteral("2.017 kΩ") &&
-                   context.messages().isEmpty()
-               ? 0
-               : 1;
+    if (window->objectName() != QLatin1String(kFerriteWindowName) || shown != QStringLiteral("2.017 kΩ") ||
+        !context.messages().isEmpty())
+        return 1;
+
+    PrintModuleLoader printing({installed});
+    QString error;
+    PrintModule* print = printing.module(Language::English, error);
+    const QTemporaryDir scratch;
+    const QString pdf = scratch.filePath(QStringLiteral("page.pdf"));
+    if (!print || !print->printToPdf(QStringLiteral("Torvex"), QStringLiteral("<p>Torvex</p>"), pdf) ||
+        QFile(pdf).size() == 0) {
+        std::fprintf(stderr, "printing from %s: %s\n", qPrintable(installed), qPrintable(error));
+        return 1;
+    }
+    std::printf("printed through %s\n", qPrintable(PrintModuleLoader::moduleFileName()));
+    return 0;
 }

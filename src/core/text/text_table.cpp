@@ -6,6 +6,7 @@
 
 #include "text/ferrite_window_texts.h"
 #include "text/interface_texts.h"
+#include "text/results_texts.h"
 
 namespace torvex {
 namespace {
@@ -14,7 +15,8 @@ using texts::TextEntry;
 
 // One table per part of the program, so that a new window brings its texts
 // in a file of its own. Each table is sorted; no identifier is in two.
-constexpr std::array<std::span<const TextEntry>, 2> kTables = {texts::kInterface, texts::kFerriteWindow};
+constexpr std::array<std::span<const TextEntry>, 3> kTables = {texts::kInterface, texts::kFerriteWindow,
+                                                               texts::kResults};
 
 constexpr bool DisjointTables() {
     for (std::size_t a = 0; a < kTables.size(); ++a)

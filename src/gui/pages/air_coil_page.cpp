@@ -18,6 +18,7 @@
 #include "widgets/binding.h"
 #include "widgets/builders.h"
 #include "widgets/decimal_key_filter.h"
+#include "widgets/report_table.h"
 #include "widgets/result_label.h"
 
 namespace torvex::gui {
@@ -66,6 +67,31 @@ QGridLayout* layOutColumns(QGroupBox* group, std::initializer_list<Column> colum
 }
 
 } // namespace
+
+report::Report AirCoilPage::report() const {
+    // clang-format off
+    static constexpr ReportRow kRows[] = {
+        {.box = "GroupBox4"},
+        {.caption = {"Label153"}, .value = {"Edit14"}, .unit = {"ComboBox11"}},
+        {.caption = {"Label107"}, .value = {"Edit15"}, .unit = {"Label109"}},
+        {.caption = {"Label108"}, .value = {"Edit16"}, .unit = {"Label110"}},
+        {.caption = {"Label106"}, .value = {"Label104"}},
+        {.caption = {"Label105"}, .value = {"Label52"}, .unit = {"Label55"}},
+        {.caption = {"Label177"}, .value = {"Label241", "Label178"}, .unit = {"Label179"}},
+        {.box = "GroupBox3"},
+        {.caption = {"Label58"}, .value = {"Edit8"}},
+        {.caption = {"Label59"}, .value = {"Edit9"}, .unit = {"Label63"}},
+        {.caption = {"Label60"}, .value = {"Edit10"}, .unit = {"Label64"}},
+        {.caption = {"Label61"}, .value = {"Label57"}, .unit = {"Label62"}},
+        {.box = "GroupBox7"},
+        {.caption = {"Label173"}, .value = {"Label246", "ComboBox21"}, .unit = {"Label169"}},
+        {.caption = {"Label174"}, .value = {"Edit23"}, .unit = {"Label172"}},
+        {.value = {"RadioButton1", "RadioButton2"}}, // the option chosen
+        {.caption = {"Label175"}, .value = {"Label170"}, .unit = {"Label171"}},
+    };
+    // clang-format on
+    return MakeReport(*this, kRows, language());
+}
 
 AirCoilPage::AirCoilPage(PageContext& context, QWidget* parent) : Page(context, parent) {
     createTurnsGroup();

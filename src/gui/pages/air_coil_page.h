@@ -16,6 +16,7 @@ namespace torvex::gui {
 class AirCoilPage : public Page {
     Q_OBJECT
 public:
+    report::Report report() const override;
     explicit AirCoilPage(PageContext& context, QWidget* parent = nullptr);
     void recomputeCoilTurns();
     void recomputeCoilInductance();

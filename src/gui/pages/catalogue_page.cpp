@@ -49,7 +49,7 @@ void setBold(QWidget* w) {
 
 CataloguePage::CataloguePage(PageContext& context, const CatalogueNames& names, const QStringList& sizes,
                              const QStringList& materials, QWidget* parent)
-    : Page(context, parent) {
+    : Page(context, parent), m_names(names) {
     const Language shown = language();
     auto fixed = [](QWidget* parent, const char* name, const char* text) {
         return FixedCaption(parent, name, QString::fromUtf8(text));
@@ -235,6 +235,45 @@ void CataloguePage::setUnitLabels(bool us) {
 }
 
 void CataloguePage::focusSizeList() { m_sizeList->setFocus(); }
+
+report::Report CataloguePage::report() const {
+    constexpr int kCore = 2010, kInputs = 2011, kResults = 2012, kSize = 2013, kMaterial = 2014, kNote = 2019;
+    const CatalogueNames& n = m_names;
+    std::vector<ReportRow> rows{
+        {.section = kCore},
+        {.value = {n.footer.name}, .named = true},
+        {.captionText = kSize, .value = {n.sizes.name}},
+        {.captionText = kMaterial, .value = {n.materials.name}},
+    };
+    for (const ValueRow& dimension : n.dimensions)
+        rows.push_back(
+            {.caption = {dimension.caption.name}, .value = {dimension.value}, .unit = {dimension.unit.name}});
+    rows.push_back({.caption = {n.al.caption.name}, .value = {n.al.value}, .unit = {n.al.unit.name}});
+    rows.push_back({.caption = {n.mu.caption.name}, .value = {n.mu.value}});
+    for (const ReportRow& row : coreReportRows())
+        rows.push_back(row);
+    const QByteArray message = m_notAvailable ? m_notAvailable->objectName().toLatin1() : QByteArray();
+    if (m_notAvailable)
+        rows.push_back({.captionText = kNote, .value = {message.constData()}});
+    // clang-format off
+    rows.insert(rows.end(), {
+        {.section = kInputs},
+        {.caption = {n.inductance.caption.name}, .value = {n.inductance.field}, .unit = {n.inductance.unitList}},
+        {.caption = {n.frequency.caption.name}, .value = {n.frequency.field}, .unit = {n.frequency.unitList}},
+        {.section = kResults},
+        {.caption = {n.turns.caption.name}, .value = {n.turns.value}},
+        {.caption = {n.wireLength.caption.name}, .value = {n.wireLength.value}, .unit = {n.wireLength.unit.name}},
+        {.caption = {n.wireDiameter.caption.name}, .value = {n.wireHash, n.wireDiameter.value},
+         .unit = {n.wireDiameter.unit.name}},
+        {.caption = {n.xlCaption.name}, .value = {n.xl}, .unit = {n.xlPrefix, n.xlOhm}},
+        {.box = n.group.name},
+        {.caption = {n.turnsCaption.name}, .value = {n.turnsField}},
+        {.caption = {n.inductance.caption.name}, .value = {n.l2}, .unit = {n.l2Unit}},
+        {.caption = {n.xl2Caption.name}, .value = {n.xl2}, .unit = {n.xl2Prefix, n.xl2Ohm}},
+    });
+    // clang-format on
+    return MakeReport(*this, rows, language());
+}
 
 void CataloguePage::applyUnits() {
     setUnitLabels(usUnits());

@@ -3,9 +3,11 @@
 #include <QStringList>
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "calc/catalogue_page.h"
 #include "pages/page.h"
+#include "widgets/report_table.h"
 
 class QComboBox;
 class QGridLayout;
@@ -96,6 +98,8 @@ public:
     void applyUnits() override;
     // The size list takes the keyboard focus: where a user starts.
     void focusSizeList();
+    // The core, its data, the inputs and the results, as shown.
+    report::Report report() const override;
 
 protected:
     CataloguePage(PageContext& context, const CatalogueNames& names, const QStringList& sizes,
@@ -103,6 +107,8 @@ protected:
 
     void recomputeAll() override { recompute(); }
     CataloguePageInputs inputs() const;
+    // What a page shows of its core beyond the data all pages share.
+    virtual std::vector<ReportRow> coreReportRows() const { return {}; }
     // Whether the size is made in the material: a page with a not-available
     // message shows it (with its tooltip) when not; the inductance field
     // takes input only when it is. Unset: left as it is.
@@ -144,6 +150,7 @@ private:
                         QLabel*& value);
     void setUnitLabels(bool usUnits);
 
+    const CatalogueNames& m_names;
     QComboBox* m_sizeList = nullptr;
     QComboBox* m_materialList = nullptr;
     QLineEdit* m_inductance = nullptr;

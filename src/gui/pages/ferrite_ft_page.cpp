@@ -72,6 +72,13 @@ QString WidestRange(std::string_view FtMaterial::*range, const QFontMetrics& met
 
 } // namespace
 
+// The material's three frequency ranges in MHz.
+std::vector<ReportRow> FerriteFtPage::coreReportRows() const {
+    return {{.caption = {"Label115"}, .value = {"Label111"}},
+            {.caption = {"Label116"}, .value = {"Label112"}},
+            {.caption = {"Label117"}, .value = {"Label113"}}};
+}
+
 FerriteFtPage::FerriteFtPage(PageContext& context, QWidget* parent)
     : CataloguePage(context, kNames, RowNames(FtSizeTable), RowNames(FtMaterialTable), parent) {
     selectionRow()->addStretch(1);

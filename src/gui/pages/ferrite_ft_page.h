@@ -11,10 +11,14 @@ class FerriteFtPage : public CataloguePage {
 public:
     explicit FerriteFtPage(PageContext& context, QWidget* parent = nullptr);
     void recompute() override;
+
     // What the ferrite impedance window takes over when it is opened from
     // this page: the lists, the typed turns, the turns for the wanted
     // inductance and the working frequency.
     torvex::FtPageState takeOverState() const;
+
+protected:
+    std::vector<ReportRow> coreReportRows() const override;
 
 private:
     // The material's frequency ranges: resonant circuits, wide band, chokes.

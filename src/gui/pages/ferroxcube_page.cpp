@@ -46,6 +46,11 @@ constexpr CatalogueNames kNames{
 
 } // namespace
 
+// The colour code, upper half first.
+std::vector<ReportRow> FerroxcubePage::coreReportRows() const {
+    return {{.captionText = 2015, .value = {"Label185"}}, {.captionText = 2016, .value = {"Label186"}}};
+}
+
 FerroxcubePage::FerroxcubePage(PageContext& context, QWidget* parent)
     : CataloguePage(context, kNames, RowNames(FerroxcubeSizeTable), RowNames(FerroxcubeMaterialTable), parent) {
     m_notAvailable = NotAvailableMessage(this, "Label207", 207, language(), true);

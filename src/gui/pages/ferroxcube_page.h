@@ -12,6 +12,9 @@ public:
     explicit FerroxcubePage(PageContext& context, QWidget* parent = nullptr);
     void recompute() override;
 
+protected:
+    std::vector<ReportRow> coreReportRows() const override;
+
 private:
     ColourCodeLabels m_colourCode;
 };

@@ -72,6 +72,12 @@ IronPowderPage::IronPowderPage(PageContext& context, QWidget* parent)
     coreExtras()->addStretch(1);
 }
 
+std::vector<ReportRow> IronPowderPage::coreReportRows() const {
+    return {{.captionText = 2015, .value = {"Label27"}}, // the colour code, upper half
+            {.captionText = 2016, .value = {"Label32"}},
+            {.caption = {"Label5"}, .value = {"Label6"}, .unit = {"Label7"}}};
+}
+
 void IronPowderPage::recompute() {
     // clang-format off
     static constexpr Binding<IronPowderShown, IronPowderPage> kShown[] = {

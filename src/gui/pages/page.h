@@ -7,15 +7,17 @@
 #include "pages/page_context.h"
 #include "platform/settings_store.h"
 #include "settings.h"
+#include "widgets/report_source.h"
 
 namespace torvex::gui {
 
 // What a page of the main window shows (it stands on its PageSheet). It
 // builds its controls, binds each input's change to its recompute, shows a
 // recompute's result through its binding table and reports the failure, if
-// any, once.
-class Page : public QWidget {
+// any, once. Its results can be copied, saved and printed (ReportSource).
+class Page : public QWidget, public ReportSource {
     Q_OBJECT
+    Q_INTERFACES(torvex::gui::ReportSource)
 public:
     explicit Page(PageContext& context, QWidget* parent = nullptr);
     // The unit captions of the measurement system shown now, then every

@@ -76,6 +76,13 @@ QLabel* OrderingCodeField(QWidget* parent) {
 
 } // namespace
 
+// The ordering code, the application and the frequency range.
+std::vector<ReportRow> SiferritPage::coreReportRows() const {
+    return {{.caption = {"Label70"}, .value = {"Label67"}},
+            {.caption = {"Label156"}, .value = {"Label154"}},
+            {.captionText = 5, .value = {"Label155"}}};
+}
+
 SiferritPage::SiferritPage(PageContext& context, QWidget* parent)
     : CataloguePage(context, kNames, RowNames(SiferritSizeTable), RowNames(SiferritMaterialTable), parent) {
     selectionRow()->addStretch(1);

@@ -12,6 +12,9 @@ public:
     explicit SiferritPage(PageContext& context, QWidget* parent = nullptr);
     void recompute() override;
 
+protected:
+    std::vector<ReportRow> coreReportRows() const override;
+
 private:
     // The ordering code, or in a smaller font why there is none.
     void showOrdering(const SiferritOrdering& ordering);

@@ -16,6 +16,7 @@
 #include "widgets/binding.h"
 #include "widgets/builders.h"
 #include "widgets/decimal_key_filter.h"
+#include "widgets/report_table.h"
 #include "widgets/result_label.h"
 
 namespace torvex::gui {
@@ -39,6 +40,31 @@ QLabel* prefix(QWidget* parent, const char* name, const char* text, const char* 
 }
 
 } // namespace
+
+report::Report UnknownCorePage::report() const {
+    // clang-format off
+    static constexpr ReportRow kRows[] = {
+        {.section = 2010},
+        {.caption = {"Label168"}, .value = {"Edit20"}, .unit = {"ComboBox7"}},
+        {.caption = {"Label48"}, .value = {"Edit6"}, .unit = {"Label45"}},
+        {.caption = {"Label47"}, .value = {"Edit7"}, .unit = {"Label46"}},
+        {.caption = {"Label44"}, .value = {"Edit21"}, .unit = {"Label157"}},
+        {.section = 2011},
+        {.caption = {"Label51"}, .value = {"Edit4"}, .unit = {"ComboBox8"}},
+        {.caption = {"Label230"}, .value = {"Edit27"}, .unit = {"ComboBox20"}},
+        {.section = 2012},
+        {.caption = {"Label54"}, .value = {"Label49"}},
+        {.caption = {"Label159"}, .value = {"Label245", "Label31"}, .unit = {"Label166"}},
+        {.caption = {"Label158"}, .value = {"Label43"}, .unit = {"Label167"}},
+        {.caption = {"Label231"}, .value = {"Label233"}, .unit = {"Label235", "Label234"}},
+        {.box = "GroupBox2"},
+        {.caption = {"Label160"}, .value = {"Edit5"}},
+        {.caption = {"Label51"}, .value = {"Label50"}, .unit = {"Label53"}},
+        {.caption = {"Label237"}, .value = {"Label236"}, .unit = {"Label239", "Label238"}},
+    };
+    // clang-format on
+    return MakeReport(*this, kRows, language());
+}
 
 UnknownCorePage::UnknownCorePage(PageContext& context, QWidget* parent) : Page(context, parent) {
     createInputs();

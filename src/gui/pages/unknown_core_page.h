@@ -15,6 +15,7 @@ namespace torvex::gui {
 class UnknownCorePage : public Page {
     Q_OBJECT
 public:
+    report::Report report() const override;
     explicit UnknownCorePage(PageContext& context, QWidget* parent = nullptr);
     void recompute();
     // The wire's unit captions and the "# " before the gauge for the

@@ -1,6 +1,7 @@
 #include "tools/about_window.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -28,6 +29,8 @@ namespace {
 constexpr int kSwapMilliseconds = 5000;
 constexpr QSize kProgramPictureSize{97, 65};
 constexpr QSize kFlagSize{32, 32};
+constexpr int kLicenceText = 2050;      // "Lizenz: GNU GPL 3 oder neuer"
+constexpr int kMaterialDataText = 2400; // "Materialdaten: Fair-Rite Products Corp."
 
 // A picture that answers a click; the language switch treats it as an image
 // (it only takes a hint from the text table).
@@ -79,6 +82,25 @@ AboutWindow::AboutWindow(WindowContext& context)
     QLabel* comments = FixedCaption(panel, "Comments", QStringLiteral("2026"));
     comments->setAlignment(Qt::AlignCenter);
 
+    // The licence beside the OK button, and where the ferrite window's
+    // material data come from beside the language pictures, in a small font:
+    // the window keeps its size.
+    QFont small = comments->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    auto* licence = make<QPushButton>(panel, "licenceButton", kLicenceText);
+    licence->setText(TableText(kLicenceText, shown));
+    licence->setFlat(true);
+    licence->setFont(small);
+    licence->setCursor(Qt::PointingHandCursor);
+    licence->setFocusPolicy(Qt::TabFocus);
+    setTextColour(licence, kFooterBlue);
+    connect(licence, &QPushButton::clicked, this, &AboutWindow::licenceWanted);
+    QLabel* materialData = TaggedCaption(panel, "materialDataLabel", kMaterialDataText, shown);
+    materialData->setAlignment(Qt::AlignCenter);
+    materialData->setFont(small);
+    materialData->setWordWrap(true);
+    materialData->setFixedWidth(QFontMetrics(small).horizontalAdvance(QStringLiteral("Fair-Rite Products Corp.")) + 4);
+
     auto* german = Picture<ClickableImage>(panel, "Image1", 358, QStringLiteral(":/about/flag_german.svg"), kFlagSize);
     german->onClick = [this] { m_context.showLanguage(Language::German); };
     german->setCursor(Qt::PointingHandCursor);
@@ -116,6 +138,7 @@ AboutWindow::AboutWindow(WindowContext& context)
     languages->addSpacing(16);
     languages->addWidget(english);
     languages->addStretch();
+    languages->addWidget(materialData);
 
     auto* panelLayout = new QVBoxLayout(panel);
     panelLayout->addLayout(top);
@@ -124,9 +147,9 @@ AboutWindow::AboutWindow(WindowContext& context)
     panelLayout->addLayout(languages);
 
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(licence);
     buttons->addStretch();
     buttons->addWidget(m_ok);
-    buttons->addStretch();
 
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(panel);

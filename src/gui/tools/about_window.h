@@ -22,6 +22,12 @@ public:
     explicit AboutWindow(WindowContext& context);
 
     void showAndRaise();
+
+signals:
+    // The licence button: the help's page on the licence is wanted.
+    void licenceWanted();
+
+public:
     // One key press while the window is active: a letter of the sequence
     // counts only with exactly Ctrl+Alt+Shift held.
     void recordKey(int key, Qt::KeyboardModifiers modifiers);

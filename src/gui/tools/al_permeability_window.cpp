@@ -41,6 +41,28 @@ QHBoxLayout* row(std::initializer_list<QWidget*> widgets) {
 
 } // namespace
 
+report::Report AlPermeabilityWindow::report() const {
+    // clang-format off
+    static constexpr ReportRow kRows[] = {
+        {.section = 2011},
+        {.caption = {"Label6", "Label8"}, .value = {"Edit1"}},
+        {.caption = {"Label7", "Label9"}, .value = {"Edit2"}, .unit = {"Label10"}},
+        {.box = "GroupBox1"},
+        {.caption = {"Label11"}, .value = {"Edit3"}, .unit = {"Label12"}},
+        {.caption = {"Label13"}, .value = {"Edit4"}, .unit = {"Label14"}},
+        {.caption = {"Label15"}, .value = {"Edit5"}, .unit = {"Label16"}},
+        {.caption = {"Label17"}, .value = {"Edit6"}, .unit = {"Label18"}},
+        {.caption = {"Label19"}, .value = {"Label1"}, .unit = {"Label20"}},
+        {.caption = {"Label21"}, .value = {"Label2"}, .unit = {"Label22"}},
+        {.caption = {"Label23", "Label28"}, .value = {"Label3"}, .unit = {"Label24"}},
+        {.section = 2012},
+        {.caption = {"Label25"}, .value = {"Label4"}, .unit = {"Label26"}},
+        {.caption = {"Label27"}, .value = {"Label5"}},
+    };
+    // clang-format on
+    return MakeReport(*this, kRows, settings().language());
+}
+
 AlPermeabilityWindow::AlPermeabilityWindow(WindowContext& context) : ToolWindow(context, "TForm3", 353, 50) {
     createFields();
     layOut();

@@ -15,6 +15,7 @@ namespace torvex::gui {
 class AlPermeabilityWindow : public ToolWindow {
     Q_OBJECT
 public:
+    report::Report report() const override;
     explicit AlPermeabilityWindow(WindowContext& context);
     void recompute();
 

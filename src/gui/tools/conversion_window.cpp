@@ -26,6 +26,23 @@ QLabel* makeLabel(QWidget* parent, const char* name, const char* text) {
 
 } // namespace
 
+// Each row reads "typed value and unit: result and unit".
+report::Report ConversionWindow::report() const {
+    // clang-format off
+    static constexpr ReportRow kRows[] = {
+        {.box = "GroupBox1"},
+        {.caption = {"Edit1", "ComboBox1"}, .value = {"Label1"}, .unit = {"Label6"}},
+        {.caption = {"Edit2", "ComboBox2"}, .value = {"Label2"}, .unit = {"Label5"}},
+        {.box = "GroupBox2"},
+        {.caption = {"ComboBox3", "Label10"}, .value = {"Label13"}},
+        {.caption = {"ComboBox3", "Label10"}, .value = {"Label3"}, .unit = {"Label7"}},
+        {.box = "GroupBox3"},
+        {.caption = {"Edit3", "Label11"}, .value = {"Label4"}, .unit = {"Label8"}},
+    };
+    // clang-format on
+    return MakeReport(*this, kRows, settings().language());
+}
+
 ConversionWindow::ConversionWindow(WindowContext& context) : ToolWindow(context, "TForm5", 355, 53) {
     createControls();
     connectInputs();

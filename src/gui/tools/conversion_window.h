@@ -14,6 +14,7 @@ namespace torvex::gui {
 class ConversionWindow : public ToolWindow {
     Q_OBJECT
 public:
+    report::Report report() const override;
     explicit ConversionWindow(WindowContext& context);
     void recomputeImperialToMetric();
     void recomputeMetricToImperial();

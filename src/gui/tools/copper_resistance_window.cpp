@@ -23,6 +23,21 @@ int roomFor(const QWidget* w, const QString& widest) { return w->fontMetrics().h
 
 } // namespace
 
+report::Report CopperResistanceWindow::report() const {
+    // clang-format off
+    static constexpr ReportRow kRows[] = {
+        {.section = 2011},
+        {.caption = {"Label1"}, .value = {"Edit1"}, .unit = {"ComboBox1"}},
+        {.caption = {"Label6"}, .value = {"Label2", "ComboBox2"}, .unit = {"Label7"}},
+        {.caption = {"Label10"}, .value = {"Edit3"}, .unit = {"Label11"}},
+        {.captionText = 2019, .value = {"Label12"}, .ifAny = true},
+        {.section = 2012},
+        {.caption = {"Label5"}, .value = {"Label3"}, .unit = {"Label9", "Label4"}},
+    };
+    // clang-format on
+    return MakeReport(*this, kRows, settings().language());
+}
+
 CopperResistanceWindow::CopperResistanceWindow(WindowContext& context) : ToolWindow(context, "TForm4", 354, 52) {
     createControls();
     connectInputs();

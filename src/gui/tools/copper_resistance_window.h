@@ -13,6 +13,7 @@ namespace torvex::gui {
 class CopperResistanceWindow : public ToolWindow {
     Q_OBJECT
 public:
+    report::Report report() const override;
     explicit CopperResistanceWindow(WindowContext& context);
     void recompute();
     // The unit switch's step for this window: lists, gauge list with "20",

@@ -135,6 +135,27 @@ void spreadHeading(HeadingBox* group, const QLayout* row) {
 
 } // namespace
 
+// One section per calculation: its two inputs, then its result.
+report::Report ResonanceWindow::report() const {
+    // clang-format off
+    static constexpr ReportRow kRows[] = {
+        {.section = 2060},
+        {.fixedCaption = "L", .value = {"Edit1"}, .unit = {"ComboBox1"}},
+        {.fixedCaption = "C", .value = {"Edit2"}, .unit = {"ComboBox2"}},
+        {.fixedCaption = "f", .value = {"Label1"}, .unit = {"Label2"}},
+        {.section = 2061},
+        {.fixedCaption = "L", .value = {"Edit3"}, .unit = {"ComboBox3"}},
+        {.fixedCaption = "f", .value = {"Edit4"}, .unit = {"ComboBox4"}},
+        {.fixedCaption = "C", .value = {"Label3"}, .unit = {"Label4"}},
+        {.section = 2062},
+        {.fixedCaption = "C", .value = {"Edit5"}, .unit = {"ComboBox5"}},
+        {.fixedCaption = "f", .value = {"Edit6"}, .unit = {"ComboBox6"}},
+        {.fixedCaption = "L", .value = {"Label5"}, .unit = {"Label6"}},
+    };
+    // clang-format on
+    return MakeReport(*this, kRows, settings().language());
+}
+
 ResonanceWindow::ResonanceWindow(WindowContext& context) : ToolWindow(context, "TForm2", 352, 51) {
     createRows();
     connectRows();

@@ -14,6 +14,7 @@ namespace torvex::gui {
 class ResonanceWindow : public ToolWindow {
     Q_OBJECT
 public:
+    report::Report report() const override;
     explicit ResonanceWindow(WindowContext& context);
     void recomputeFrequency();
     void recomputeCapacitance();

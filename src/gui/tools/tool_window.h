@@ -6,14 +6,17 @@
 #include "format/calc_error.h"
 #include "platform/display_settings.h"
 #include "platform/settings_store.h"
+#include "widgets/report_source.h"
+#include "widgets/report_table.h"
 #include "widgets/window_context.h"
 
 namespace torvex::gui {
 
 // A secondary window: created hidden, shown non-modally, only hidden when
 // closed; fixed size; single border with system menu and minimise button.
-class ToolWindow : public QWidget {
+class ToolWindow : public QWidget, public ReportSource {
     Q_OBJECT
+    Q_INTERFACES(torvex::gui::ReportSource)
 public:
     // objectName "TForm2"...; tag selects the caption; helpContext for F1.
     ToolWindow(WindowContext& context, const char* objectName, int tag, int helpContext);

@@ -95,6 +95,8 @@ ColourCodeLabels ColourPatch(QWidget* parent, const char* upper, const char* low
     for (auto [half, name] : {std::pair{&patch.upper, upper}, std::pair{&patch.lower, lower}}) {
         *half = make<QLabel>(frame, name);
         (*half)->setFixedSize(16, 8);
+        // A report names the colour the field shows.
+        (*half)->setProperty("reportColour", true);
         halves->addWidget(*half);
     }
     frame->setFixedSize(frame->sizeHint());

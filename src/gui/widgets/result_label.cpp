@@ -28,6 +28,12 @@ QString wrapped(const QString& text) {
 ResultLabel::ResultLabel(QWidget* parent) : QLabel(parent) {
     // A result is never markup, whatever characters it holds.
     setTextFormat(Qt::PlainText);
+    // The user may select a result with the mouse to copy it (Ctrl+C copies
+    // the selection); the field takes the focus only when clicked, and its
+    // right-click menu stays the page's, with the results commands.
+    setTextInteractionFlags(Qt::TextSelectableByMouse);
+    setFocusPolicy(Qt::ClickFocus);
+    setContextMenuPolicy(Qt::NoContextMenu);
 }
 
 QSize ResultLabel::sizeHint() const {

@@ -77,7 +77,7 @@ TEST(TextTable, AbsentIdentifiersGiveEmptyTexts) {
     // clang-format off
     const Sample absent[] = {
         {567, kGermanOffset, {}}, {567, kEnglishOffset, {}}, {0, kGermanOffset, {}},
-        {1000, kGermanOffset, {}}, {999, kEnglishOffset, {}}, {2000, kGermanOffset, {}},
+        {1000, kGermanOffset, {}}, {999, kEnglishOffset, {}}, {2399, kGermanOffset, {}},
         {-1, kGermanOffset, {}},  {INT_MAX, kEnglishOffset, {}}, {INT_MIN, -kEnglishOffset, {}},
     };
     // clang-format on

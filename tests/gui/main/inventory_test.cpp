@@ -32,10 +32,11 @@ struct Entry {
 const Entry kInventory[] = {
     {"TForm1", "window", "TForm1=351"},
     {"TForm1", "QMenuBar", "MainMenu1"},
-    {"TForm1", "QMenu", "Sprache1 Tools1 Units1"},
+    {"TForm1", "QMenu", "Sprache1 Tools1 Units1 fileMenu"},
     {"TForm1", "QAction",
      "Deutsch1=278 English1 Help1=279 Info1 Permeabilitt1=273 RCu1=275 Schwingkreis1=274 Sprache1=276 "
-     "Tools1 Umrechnungminch1=272 Units1=271 ferriteImpedanceAction=2101 inchfootAWG1 mmcm1"},
+     "Tools1 Umrechnungminch1=272 Units1=271 copyResultsAction=2001 ferriteImpedanceAction=2101 fileMenu=2000 "
+     "inchfootAWG1 mmcm1 printAction=2003 saveResultsAction=2002"},
     {"TForm1", "QToolBar", "ToolBar1"},
     {"TForm1", "QToolButton", "ToolButton1=481 ToolButton2=482 ToolButton3=483 ToolButton5=485 ToolButton6=484 "
                              "ferriteImpedanceButton=2102"},
@@ -84,8 +85,9 @@ const Entry kInventory[] = {
     {"TForm1", "QRadioButton", "RadioButton1=223 RadioButton2=222"},
     {"TAboutBox", "window", "TAboutBox=356"},
     {"TAboutBox", "QFrame", "Panel1"},
-    {"TAboutBox", "QLabel", "Comments Copyright=256 Image1=358 Image2=359 Image3 Produktname=255 ProgramIcon Version"},
-    {"TAboutBox", "QPushButton", "OKButton"},
+    {"TAboutBox", "QLabel",
+     "Comments Copyright=256 Image1=358 Image2=359 Image3 Produktname=255 ProgramIcon Version materialDataLabel=2400"},
+    {"TAboutBox", "QPushButton", "OKButton licenceButton=2050"},
     {"TAboutBox", "QTimer", "Timer1"},
     {"TForm2", "window", "TForm2=352"},
     {"TForm2", "QGroupBox", "GroupBox1 GroupBox2 GroupBox3"},

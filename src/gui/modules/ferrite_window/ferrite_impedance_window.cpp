@@ -24,6 +24,7 @@
 #include "widgets/colours.h"
 #include "widgets/hints.h"
 #include "widgets/language.h"
+#include "widgets/report_table.h"
 #include "widgets/result_label.h"
 
 namespace torvex::gui {
@@ -80,6 +81,40 @@ void AddRow(QGridLayout* grid, int row, int column, QWidget* caption, QWidget* v
 }
 
 } // namespace
+
+report::Report FerriteImpedanceWindow::report() const {
+    // clang-format off
+    static constexpr ReportRow kRows[] = {
+        {.box = "coreGroup"},
+        {.caption = {"sizeCaption"}, .value = {"sizeList"}},
+        {.caption = {"materialCaption"}, .value = {"materialList"}},
+        {.caption = {"stackCaption"}, .value = {"stackSpin"}},
+        {.value = {"dimensionsLabel"}, .ifAny = true},
+        {.box = "windingGroup"},
+        {.caption = {"turnsCaption"}, .value = {"turnsField"}},
+        {.caption = {"capacitanceCaption"}, .value = {"capacitanceField"}, .unit = {"capacitanceUnit"}},
+        {.box = "workingGroup"},
+        {.caption = {"frequencyCaption"}, .value = {"frequencyField"}, .unit = {"frequencyUnitList"}},
+        {.caption = {"muRealCaption"}, .value = {"muRealLabel"}},
+        {.caption = {"muImagCaption"}, .value = {"muImagLabel"}},
+        {.caption = {"inductanceCaption"}, .value = {"inductanceLabel"}},
+        {.caption = {"qCaption"}, .value = {"qLabel"}},
+        {.caption = {"resistanceCaption"}, .value = {"resistanceLabel"}},
+        {.caption = {"reactanceCaption"}, .value = {"reactanceLabel"}},
+        {.caption = {"impedanceCaption"}, .value = {"impedanceLabel"}},
+        {.caption = {"resonanceCaption"}, .value = {"resonanceLabel"}},
+        {.box = "chokeGroup"},
+        {.caption = {"bandCaption"}, .value = {"bandFromField"}, .unit = {"bandUnit"}},
+        {.caption = {"bandToCaption"}, .value = {"bandToField"}, .unit = {"bandUnit"}},
+        {.caption = {"targetCaption"}, .value = {"targetField"}, .unit = {"targetUnit"}},
+        {.caption = {"chokeTurnsCaption"}, .value = {"chokeTurnsLabel"}},
+        {.section = 2019},
+        {.value = {"dataMessageLabel"}, .ifAny = true},
+        {.value = {"sourceLabel"}, .ifAny = true},
+    };
+    // clang-format on
+    return MakeReport(*this, kRows, m_host.language());
+}
 
 FerriteImpedanceWindow::FerriteImpedanceWindow(FerriteWindowHost& host)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

@@ -8,6 +8,7 @@
 #include "ferrite/ferrite_impedance.h"
 #include "ferrite/material_list.h"
 #include "modules/ferrite_window_module.h"
+#include "widgets/report_source.h"
 
 class QComboBox;
 class QGroupBox;
@@ -25,10 +26,15 @@ class ImpedancePlot;
 // over the material's range, its self-resonance, and the least turns for a
 // choke over a band. Every input recomputes at once through the engine's
 // FerriteImpedance; the window only shows what that returns.
-class FerriteImpedanceWindow : public QWidget {
+class FerriteImpedanceWindow : public QWidget, public ReportSource {
     Q_OBJECT
+    Q_INTERFACES(torvex::gui::ReportSource)
 public:
     explicit FerriteImpedanceWindow(FerriteWindowHost& host);
+
+    // The core, the winding, the working point with its results and the
+    // choke design, as shown.
+    report::Report report() const override;
 
     // Invokable: the program knows the window only as a widget, and
     // recomputes it after putting back the inputs of the last run.
