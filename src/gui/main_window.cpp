@@ -159,7 +159,7 @@ void MainWindow::buildToolBar() {
     bar->setIconSize(kToolImageSize);
     bar->setFixedHeight(kToolBarHeight);
     bar->toggleViewAction()->setVisible(false);
-    setBackground(bar, tooltipBackground());
+    paint(bar, Paint::Tooltip);
     addToolBar(Qt::TopToolBarArea, bar);
 
     struct ToolButton {
@@ -208,6 +208,7 @@ void MainWindow::buildPages() {
     QFont bold = m_pages->tabBar()->font();
     bold.setBold(true);
     m_pages->tabBar()->setFont(bold);
+    setTextColour(m_pages->tabBar(), kMessageRed);
     setCentralWidget(m_pages);
 
     m_ironPage = new IronPowderPage(*this, m_pages);
@@ -226,8 +227,7 @@ void MainWindow::buildPages() {
 }
 
 void MainWindow::addPage(QWidget* page) {
-    const int index = m_pages->addTab(page, TableText(tagOf(page), m_settings->language()));
-    m_pages->tabBar()->setTabTextColor(index, kMessageRed);
+    m_pages->addTab(page, TableText(tagOf(page), m_settings->language()));
 }
 
 // The pages made their start selections as they were built, without

@@ -157,7 +157,8 @@ void AirCoilPage::createStraightGroup() {
     m_wire->setEditable(true);
     m_wire->setInsertPolicy(QComboBox::NoInsert);
     m_wire->setFixedWidth(m_wire->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 40);
-    setBackground(m_wire, kEntryLime);
+    m_wire->setMaxVisibleItems(kListLines);
+    paint(m_wire, Paint::Entry);
     m_wireLength = EntryField(g, "Edit23", kFieldWidth);
     m_withoutSkin = make<QRadioButton>(g, "RadioButton1", 223);
     m_withoutSkin->setText(TableText(223, shown));
@@ -266,7 +267,7 @@ void AirCoilPage::applyStraightUnits() {
         }
         m_conductorWireUnit->setText(QStringLiteral(" AWG"));
         m_conductorGaugeMark->show();
-        setBackground(m_wire, kListYellow);
+        paint(m_wire, Paint::List);
         m_conductorLengthUnit->setText(QStringLiteral(" in"));
     } else {
         m_conductorWireUnit->setText(QStringLiteral(" mm"));
@@ -279,7 +280,7 @@ void AirCoilPage::applyStraightUnits() {
         // Becoming editable gives the list a new line edit; the filter goes
         // on it as on the first one.
         m_context.keyFilter().attach(m_wire);
-        setBackground(m_wire, kEntryLime);
+        paint(m_wire, Paint::Entry);
         m_conductorGaugeMark->hide();
         m_conductorLengthUnit->setText(QStringLiteral(" mm"));
     }

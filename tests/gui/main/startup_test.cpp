@@ -9,6 +9,7 @@
 #include <QToolButton>
 
 #include "pages/unknown_core_page.h"
+#include "platform/application_title.h"
 #include "started_program.h"
 #include "support/ui_helpers.h"
 #include "tools/copper_resistance_window.h"
@@ -176,7 +177,7 @@ void StartupTest::versionTextsAgreeWithTheProject() {
     for (const char* language : {"Deutsch1", "English1"}) {
         p.action(language)->trigger();
         QCOMPARE(p.main()->windowTitle(), QStringLiteral(" Torvex ") + version);
-        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Torvex ") + version);
+        QCOMPARE(gui::ApplicationTitle(), QStringLiteral("Torvex ") + version);
         QCOMPARE(test::labelText(p.find("TAboutBox"), "Version"), QStringLiteral("Version ") + version);
     }
 }

@@ -60,13 +60,6 @@ constexpr std::size_t kChokeResult = 8;
 const QString kWidestResult = QStringLiteral("-000.0 MHz");
 const QString kWidestNumber = QStringLiteral("00000.000");
 
-// A forced background always comes with its text colour, so that the fields
-// read under a dark palette too.
-template <class W>
-W* BlackText(W* field) {
-    setTextColour(field, Qt::black);
-    return field;
-}
 // clang-format on
 
 std::string Text(const QLineEdit* field) { return field->text().toStdString(); }
@@ -114,7 +107,7 @@ void FerriteImpedanceWindow::loadKeptMaterials() {
 void FerriteImpedanceWindow::createControls() {
     const Language shown = m_host.language();
     auto numeric = [this](QWidget* parent, const char* name, int tag, const QString& widest) {
-        QLineEdit* field = BlackText(EntryField(parent, name, FieldWidth::Fitting(widest), tag));
+        QLineEdit* field = EntryField(parent, name, FieldWidth::Fitting(widest), tag);
         field->installEventFilter(m_host.keyFilter());
         return field;
     };
@@ -124,11 +117,11 @@ void FerriteImpedanceWindow::createControls() {
 
     m_coreGroup = TaggedGroup(this, "coreGroup", 2110, shown);
     m_sizeList =
-        BlackText(SelectionList(m_coreGroup, "sizeList", RowNames(FtSizeTable), 0, 2112, int(FtSizeTable.size())));
-    m_materialList = BlackText(SelectionList(m_coreGroup, "materialList", materials, 0, 2114));
-    m_stack = BlackText(make<QSpinBox>(m_coreGroup, "stackSpin", 2116));
+        SelectionList(m_coreGroup, "sizeList", RowNames(FtSizeTable), 0, 2112, int(FtSizeTable.size()));
+    m_materialList = SelectionList(m_coreGroup, "materialList", materials, 0, 2114);
+    m_stack = make<QSpinBox>(m_coreGroup, "stackSpin", 2116);
     m_stack->setRange(kFewestRings, kMostRings);
-    setBackground(m_stack, kEntryLime);
+    paint(m_stack, Paint::Entry);
     m_dimensions = FixedCaption(m_coreGroup, "dimensionsLabel");
 
     m_windingGroup = TaggedGroup(this, "windingGroup", 2120, shown);
@@ -138,7 +131,7 @@ void FerriteImpedanceWindow::createControls() {
     m_workingGroup = TaggedGroup(this, "workingGroup", 2130, shown);
     m_frequency = numeric(m_workingGroup, "frequencyField", 2132, kWidestNumber);
     m_frequencyUnit =
-        BlackText(SelectionList(m_workingGroup, "frequencyUnitList", ListTexts(FerriteFrequencyUnitNames), 1, 2133));
+        SelectionList(m_workingGroup, "frequencyUnitList", ListTexts(FerriteFrequencyUnitNames), 1, 2133);
 
     m_chokeGroup = TaggedGroup(this, "chokeGroup", 2145, shown);
     m_bandFrom = numeric(m_chokeGroup, "bandFromField", 2147, kWidestNumber);
@@ -148,7 +141,7 @@ void FerriteImpedanceWindow::createControls() {
     for (std::size_t i = 0; i < kResults.size(); ++i) {
         QWidget* group = i == kChokeResult ? m_chokeGroup : m_workingGroup;
         TaggedCaption(group, kResults[i].caption, kResults[i].tag, shown);
-        m_results[i] = BlackText(ResultField(group, kResults[i].label, kWidestResult, {.padding = 12, .margin = 2}));
+        m_results[i] = ResultField(group, kResults[i].label, kWidestResult, {.padding = 12, .margin = 2});
     }
 
     m_plot = make<ImpedancePlot>(this, "impedancePlot");
@@ -157,8 +150,7 @@ void FerriteImpedanceWindow::createControls() {
     // not-available message, but a line of its own that is empty when
     // nothing is missing.
     m_dataMessage = make<QLabel>(this, "dataMessageLabel");
-    setBackground(m_dataMessage, tooltipBackground());
-    setTextColour(m_dataMessage, kMessageRed);
+    paint(m_dataMessage, Paint::Message);
     m_dataMessage->setAutoFillBackground(false);
     m_dataMessage->setWordWrap(true);
     m_dataMessage->setMargin(3);
@@ -168,7 +160,7 @@ void FerriteImpedanceWindow::createControls() {
     m_import = make<QPushButton>(this, "importButton", 2155);
     m_source = make<QLabel>(this, "sourceLabel");
     m_source->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    setTextColour(m_source, palette().color(QPalette::Link));
+    m_source->setForegroundRole(QPalette::Link);
     QFont bold = m_source->font();
     bold.setBold(true);
     m_source->setFont(bold);
