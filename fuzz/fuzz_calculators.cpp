@@ -53,7 +53,8 @@
 // - the same inputs give the same outcome again, even with stale fault flags
 //   raised before the run;
 // - the catalogue pages agree with CalculateWinding on the same core (turns,
-//   XL, whether the core is made), the copper window's prefix state agrees
+//   wire diameter, XL, whether the core is made), the largest wire for one
+//   layer fits the core's hole, the copper window's prefix state agrees
 //   with its prefix, and the AL text of the AL-and-µi window reads back on
 //   the unknown-cores page.
 
@@ -465,6 +466,15 @@ ExtraCheck AgreesWithCalculateWinding(const Sizes& sizes, const Table& alTable, 
             const torvex::WindingResult r = torvex::CalculateWinding(da, di, h, al, Winding(in), in.settings);
             Require(!o.error, "a page fails only where CalculateWinding fails", where);
             Require(o["turns"] == torvex::FormatFixed(r.N, 3, 1), "the page shows CalculateWinding's turns", where);
+            const std::string wire =
+                in.settings.usUnits() ? torvex::DiameterToAwg(r.D) : torvex::FormatFixed(r.D, 3, 2);
+            Require(o["wireDiameter"] == wire, "the page shows CalculateWinding's wire diameter", where);
+            // N wires against the inside of the hole: neighbouring centres, a
+            // chord of the circle of Di − D, are at least D apart.
+            if (r.N >= 2) {
+                const long double chord = (di - r.D) * std::sin(3.14159265358979323846264338327950288L / r.N);
+                Require(chord >= r.D * (1 - 1e-12L), "the largest wire fits one layer in the hole", where);
+            }
             Require(o["reactance"] == torvex::FormatScaled(r.XL), "the page shows CalculateWinding's XL", where);
             Require(o["made"] == (r.available ? "yes" : "no"), "the page shows whether the core is made", where);
         } catch (const torvex::CalcError& e) {

@@ -9,6 +9,23 @@
 
 namespace torvex {
 
+long double SingleLayerWireDiameter(long double di, long double n) {
+    // The wires lie against the inside of the hole, so their centres sit on a
+    // circle of diameter Di − D; neighbouring centres are a chord of that
+    // circle apart, (Di − D)·sin(π/N), and that chord must be at least D.
+    // Sharing the inner circumference π·Di among the turns would ignore the
+    // wire's own thickness and overstate the wire, more so for few turns.
+    if (n >= 2) {
+        const long double s = std::sin(kPi / n);
+        return di * s / (1.0L + s);
+    }
+    // Between one and two turns the wire still passes the hole twice, two
+    // wires side by side across it; a single pass may fill the hole.
+    if (n > 1)
+        return di / 2;
+    return n > 0 ? di : 0.0L;
+}
+
 void WindingRun::turns(long double alNanohenry) {
     WindingResult& r = m_result;
 
@@ -49,11 +66,10 @@ void WindingRun::results(long double da, long double di, long double h) {
     WindingResult& r = m_result;
     const bool us = m_settings.usUnits();
 
-    // The inner circumference is shared by the N turns of a single layer; one
-    // turn runs once around the rectangular cross-section (twice the height
-    // plus twice the wall width), nothing added for leads, in cm.
+    // One turn runs once around the rectangular cross-section (twice the
+    // height plus twice the wall width), nothing added for leads, in cm.
     m_steps.begin();
-    r.D = r.N > 0 ? kPi * di / r.N : 0.0L;
+    r.D = SingleLayerWireDiameter(di, r.N);
     r.len = (2.0L * h + (da - di)) * r.N * 0.1L;
     m_steps.end(r.D, r.len);
 

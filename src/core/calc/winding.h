@@ -66,6 +66,11 @@ struct WindingShown {
     std::optional<std::string> reactanceOfTurnsPrefix; // SI prefix of XL2 ("" for none)
 };
 
+// The largest diameter (mm) of round wire of which n turns lie side by side in
+// one layer against the inside of a hole of diameter di (mm), neighbouring
+// centres at least one diameter apart. n need not be whole; 0 for n <= 0.
+long double SingleLayerWireDiameter(long double di, long double n);
+
 // The pure winding calculation on a core's dimensions (mm) and AL (nH/N²).
 // Throws CalcError like a page's run would, at the same step.
 WindingResult CalculateWinding(long double da, long double di, long double h, long double alNanohenry,

@@ -51,7 +51,9 @@ TEST(FloatingPointFaults, EndTheRunAtTheirStep) {
         {"iron, huge negative XL", Runs<RecomputeIronPowder>(T50Mix2({"10", 1, "-1e4920", 3, ""})),
          kIronThroughWireLength},
         {"iron, L2 overflow", Runs<RecomputeIronPowder>(T50Mix2({"10", 1, "7", 2, "1e2475"})), kIronThroughReactance},
-        {"unknown core, wire diameter", Runs<RecomputeUnknownCore>(Unknown("1", "1", 0, "1e4932")), {"turns"}},
+        // 1000 turns around a wall of 1e4932 mm; the wire diameter, a
+        // fraction of Di, stays finite.
+        {"unknown core, wire length", Runs<RecomputeUnknownCore>(Unknown("1", "1", 2, "1e4932")), {"turns"}},
         {"unknown core, L / A", Runs<RecomputeUnknownCore>(Unknown("1e-4000", "1e4900", 3)), {}},
         {"resonance f, 1e-3000 nH, 1e-3000 pF", Runs<RecomputeResonantFrequency>({"1e-3000", 0, "1e-3000", 0}), {}},
         {"resonance C, 1e4900 GHz", Runs<RecomputeResonantCapacitance>({"1", 1, "1e4900", 3}), {}},

@@ -40,15 +40,15 @@ TEST(UnknownCore, Results) {
         {"AL in mH/(1000 N)²", Core("25", 3), kMetric, {{"turns", " 20"}}},
         // The winding worked example: the turns as a whole number, no made state.
         {"worked example", Core("4.9", 0, "20"), kMetric,
-         {{"turns", " 45"}, {"wireDiameter", "0.54"}, {"wireLengthUnit", "<not set>"}, {"reactance", "439.823"}}},
+         {{"turns", " 45"}, {"wireDiameter", "0.50"}, {"wireLengthUnit", "<not set>"}, {"reactance", "439.823"}}},
         {"worked example in US units", Core("4.9", 0, "20"), kUs,
-         {{"turns", " 45"}, {"wireDiameter", "24"}, {"wireLength", "2.173"}, {"wireLengthUnit", " ft"}}},
+         {{"turns", " 45"}, {"wireDiameter", "25"}, {"wireLength", "2.173"}, {"wireLengthUnit", " ft"}}},
         // Without AL the wanted inductance is kept, so XL is still shown.
         {"no AL", Core("", 0), kMetric,
          {{"turns", "xxx"}, {"wireDiameter", "0.00"}, {"wireLength", "  0"}, {"reactance", "439.823"},
           {"inductanceOfTurns", "0.000"}, {"reactanceOfTurns", "0.000"}}},
         {"no AL in US units", Core("0", 0), kUs, {{"turns", "xxx"}, {"wireDiameter", "xxx"}}},
-        {"decimal comma", WithComma(Core("4.9", 0, "20")), kMetricComma, {{"turns", " 45"}, {"wireDiameter", "0.54"}}},
+        {"decimal comma", WithComma(Core("4.9", 0, "20")), kMetricComma, {{"turns", " 45"}, {"wireDiameter", "0.50"}}},
         // The AL taken over from the AL-and-µi window reads back as the same AL,
         // its leading blank included.
         {"taken-over AL", WithComma(Core(ShownAlAsEntryText("25.00", ","), 0)), kMetricComma, {{"turns", " 20"}}},

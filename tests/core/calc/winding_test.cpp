@@ -2,8 +2,14 @@
 
 #include <cmath>
 #include <tuple>
+#include <vector>
 
 #include "calc_test_support.h"
+#include "catalogue/ferrite_ft.h"
+#include "catalogue/ferroxcube.h"
+#include "catalogue/iron_powder.h"
+#include "catalogue/siferrit.h"
+#include "format/number_format.h"
 
 namespace torvex {
 namespace {
@@ -18,17 +24,59 @@ WindingResult OnT50(const WindingFields& fields, const Settings& settings = kMet
 
 double D(long double x) { return static_cast<double>(x); }
 
+// π computed independently of the engine's constant.
+const long double kPiForTest = 4 * std::atan(1.0L);
+
 TEST(CalculateWinding, WorkedExampleKeepsTurnsUnrounded) {
     // 10 µH at 7 MHz, 20 turns.
     const WindingResult r = OnT50({"10", 1, "7", 2, "20"});
     EXPECT_TRUE(r.available);
     EXPECT_NEAR(D(r.N), 45.175, 5e-4); // shown "45.2"
+    EXPECT_EQ(FormatFixed(r.D, 3, 2), "0.50");
     // The wire length uses 45.175 turns, not 45.2: (2·4.83 + 5.0) · N · 0.1.
     EXPECT_NEAR(D(r.len), 14.66 * D(r.N) * 0.1, 1e-9);
     EXPECT_NEAR(D(r.XL), 439.823, 5e-4);
     EXPECT_NEAR(D(r.L2), 1.96e-6, 1e-15);
     // µH to mH: the same number is 1000 times the inductance, √1000 the turns.
     EXPECT_NEAR(D(OnT50({"10", 2, "", 1, ""}).N / r.N), std::sqrt(1000.0), 1e-12);
+}
+
+TEST(SingleLayerWireDiameter, Shown) {
+    // Hand calculations: 10·sin(π/5)/(1 + sin(π/5)) = 3.7019; two turns
+    // share the hole's diameter; below two the wire passes the hole twice,
+    // up to one turn once.
+    const std::tuple<long double, long double, const char*> cases[] = {
+        {10, 5, "3.70"},     {10, 2, "5.00"}, {10, 1.5L, "5.00"}, {10, 1, "10.00"},
+        {10, 0.5L, "10.00"}, {10, 0, "0.00"}, {10, -3, "0.00"},
+    };
+    for (const auto& [di, n, text] : cases)
+        EXPECT_EQ(FormatFixed(SingleLayerWireDiameter(di, n), 3, 2), text) << D(n);
+}
+
+TEST(SingleLayerWireDiameter, FitsEveryCatalogueHole) {
+    std::vector<long double> holes;
+    const auto add = [&holes](const auto& sizes) {
+        for (const auto& size : sizes)
+            holes.push_back(size.di);
+    };
+    add(IronSizeTable);
+    add(FtSizeTable);
+    add(SiferritSizeTable);
+    add(FerroxcubeSizeTable);
+    // N round wires against the inside of the hole have their centres on a
+    // circle of Di − D, neighbours a chord (Di − D)·sin(π/N) apart, which
+    // must be at least D: the largest wire meets that, one 1 % thicker not.
+    const auto gap = [](long double di, long double d, long double n) {
+        return (di - d) * std::sin(kPiForTest / n) - d;
+    };
+    for (long double di : holes) {
+        for (int quarter = 8; quarter <= 800; ++quarter) { // N = 2 … 200 in quarter turns
+            const long double n = quarter / 4.0L;
+            const long double d = SingleLayerWireDiameter(di, n);
+            ASSERT_GE(gap(di, d, n), -1e-12L * d) << D(di) << " mm, N " << D(n);
+            ASSERT_LT(gap(di, 1.01L * d, n), 0) << D(di) << " mm, N " << D(n);
+        }
+    }
 }
 
 TEST(CalculateWinding, ReadsFieldsWithTheLocaleSeparator) {

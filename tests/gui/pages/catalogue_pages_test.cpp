@@ -64,25 +64,25 @@ const WorkedExample& workedExample(int which) {
     static const WorkedExample examples[] = {
         // 10 µH at 7 MHz, 20 turns: AL 4.9 nH/N² gives 45.175 turns.
         {{"Edit1=10", "ComboBox10#2", "Edit3=7", "Edit2=20"},
-         {"Label9=12.70", "Label12=7.70", "Label15=4.83", "Label2= 4.90", "Label36=45.2", "Label29=0.54",
+         {"Label9=12.70", "Label12=7.70", "Label15=4.83", "Label2= 4.90", "Label36=45.2", "Label29=0.50",
           "Label21= 66", "Label22= cm", "Label24=439.823", "Label26=", "Label38=1.960", "Label39=µH",
           "Label40=86.205", "Label18=", "Label6=1...30", "Label225=10"}},
         // 100 µH at 3.5 MHz, no turns typed.
         {{"Edit17=100", "ComboBox13#2", "Edit18=3,5"},
          {"Label111=0,01...1", "Label112=1...50", "Label113=30...600", "Label118=12.70", "Label119=7.14",
-          "Label120=4.80", "Label227=850", "Label121=523.00", "Label123=13.8", "Label136=1.62", "Label135= 21",
+          "Label120=4.80", "Label227=850", "Label121=523.00", "Label123=13.8", "Label136=1.31", "Label135= 21",
           "Label139= cm", "Label141=2.199", "Label132=k", "Label147=0.000", "Label150=H", "Label148=0.000",
           "Label143="}},
         // 100 µH at 100 kHz, 10 turns.
         {{"Edit11=100", "Edit12=100", "Edit13=10"},
          {"Label77=10.80", "Label78=5.25", "Label79=4.00", "Label229=4300", "Label65=1760",
-          "Label67=B64290-K38-X830", "Label154=Breitbandübertrager", "Label155=-", "Label66=7.5", "Label80=2.19",
+          "Label67=B64290-K38-X830", "Label154=Breitbandübertrager", "Label155=-", "Label66=7.5", "Label80=1.51",
           "Label81= 10", "Label84= cm", "Label92=62.832", "Label94=", "Label98=176.000", "Label99=µH",
           "Label100=110.584", "Label71="}},
         // 100 µH at 100 kHz, 10 turns, worked by hand: N = sqrt(100 µH / 1750 nH),
-        // D = π · 5.2 mm / N, length = (2 · 4.4 + 10.6 − 5.2) mm · N.
+        // D = 5.2 mm · s / (1 + s) with s = sin(π / N), length = (2 · 4.4 + 10.6 − 5.2) mm · N.
         {{"Edit24=100", "Edit25=100", "Edit26=10"},
-         {"Label181=10.60", "Label182=5.20", "Label183=4.40", "Label187=1750", "Label199=7.6", "Label204=2.16",
+         {"Label181=10.60", "Label182=5.20", "Label183=4.40", "Label187=1750", "Label199=7.6", "Label204=1.50",
           "Label201= 11", "Label203= cm", "Label211=62.832", "Label213=", "Label216=175.000", "Label215=µH",
           "Label217=109.956", "Label220=", "Label184=4300"}},
     };
@@ -140,22 +140,22 @@ private slots:
         QTest::newRow("iron powder") << int(Iron) << false << QStringList{};
         QTest::newRow("iron powder, US")
             << int(Iron) << true
-            << QStringList{"Label9=0.500", "Label12=0.303", "Label15=0.190", "Label29=24", "Label21=2.173",
+            << QStringList{"Label9=0.500", "Label12=0.303", "Label15=0.190", "Label29=25", "Label21=2.173",
                            "Label22= ft"};
         QTest::newRow("ferrite FT") << int(Ferrite) << false << QStringList{};
         QTest::newRow("ferrite FT, US")
             << int(Ferrite) << true
-            << QStringList{"Label118=0.500", "Label119=0.281", "Label120=0.188", "Label136=15", "Label135=8.253",
+            << QStringList{"Label118=0.500", "Label119=0.281", "Label120=0.188", "Label136=16", "Label135=8.253",
                            "Label139= in"};
         QTest::newRow("SIFERRIT") << int(Siferrit) << false << QStringList{};
         QTest::newRow("SIFERRIT, US")
             << int(Siferrit) << true
-            << QStringList{"Label77=0.433", "Label78=0.199", "Label79=0.195", "Label80=12", "Label81=4.021",
+            << QStringList{"Label77=0.433", "Label78=0.199", "Label79=0.195", "Label80=15", "Label81=4.021",
                            "Label84= in", "Label154=Broadband Transformer"};
         QTest::newRow("Ferroxcube") << int(Ferroxcube) << false << QStringList{};
         QTest::newRow("Ferroxcube, US")
             << int(Ferroxcube) << true
-            << QStringList{"Label181=0.417", "Label182=0.205", "Label183=0.173", "Label204=12", "Label201=4.226",
+            << QStringList{"Label181=0.417", "Label182=0.205", "Label183=0.173", "Label204=15", "Label201=4.226",
                            "Label203= in"};
         // clang-format on
     }

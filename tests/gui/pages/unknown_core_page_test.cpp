@@ -18,7 +18,7 @@ const QStringList kOutputs{"Label49",  "Label31", "Label43", "Label167", "Label2
 // The T50 core in mix 2 typed by hand: AL 4.9 nH/N², 12.7/7.7/4.83 mm, 10 µH
 // at 7 MHz and 20 turns; 45.175 turns are shown whole.
 const QStringList kT50{"Edit20=4.9", "Edit6=12.7", "Edit7=7.7", "Edit21=4.83", "Edit4=10", "Edit27=7000", "Edit5=20"};
-const QStringList kT50Shown{"Label49= 45", "Label31=0.54",  "Label43= 66", "Label167= cm",    "Label233=439.823",
+const QStringList kT50Shown{"Label49= 45", "Label31=0.50",  "Label43= 66", "Label167= cm",    "Label233=439.823",
                             "Label235=",   "Label50=1.960", "Label53=µH",  "Label236=86.205", "Label239="};
 
 // The page as the main window starts it: units chosen, which computes the
@@ -73,7 +73,7 @@ void UnknownCorePageTest::results_data() {
     // clang-format off
     QTest::newRow("T50, comma") << "," << false << kT50 << kT50Shown;
     QTest::newRow("T50, US units") << "." << true << kT50
-                                   << QStringList{"Label49= 45", "Label31=24", "Label43=2.173", "Label167= ft"};
+                                   << QStringList{"Label49= 45", "Label31=25", "Label43=2.173", "Label167= ft"};
     // clang-format on
     // The same AL in µH/(1000 N)², the third unit.
     // clang-format off
@@ -147,7 +147,7 @@ void UnknownCorePageTest::takeOverDimensions() {
     QCOMPARE(control<QLineEdit>(page, "Edit6")->text(), QStringLiteral("12,7"));
     QCOMPARE(control<QLineEdit>(page, "Edit7")->text(), QStringLiteral("7,7"));
     QCOMPARE(control<QLineEdit>(page, "Edit21")->text(), QStringLiteral("4,83"));
-    verifyTexts(page, {"Label31=0.54", "Label43= 66"});
+    verifyTexts(page, {"Label31=0.50", "Label43= 66"});
     QCOMPARE(m_setup->messages(), QStringList());
 }
 
@@ -176,13 +176,13 @@ void UnknownCorePageTest::unitSwitch() {
     // The main window's unit command sets the units, then runs the page's step.
     m_setup->context.settings().setUnits(UnitSystem::Us);
     page.applyUnits();
-    verifyTexts(&page, {"Label166= AWG", "Label245=# ", "Label31=24", "Label167= ft"});
+    verifyTexts(&page, {"Label166= AWG", "Label245=# ", "Label31=25", "Label167= ft"});
     QVERIFY(!control<QLabel>(&page, "Label245")->isHidden());
 
     m_setup->context.settings().setUnits(UnitSystem::Metric);
     page.applyUnits();
     // The typed dimensions are in mm in both systems.
-    verifyTexts(&page, {"Label166= mm", "Label167= cm", "Label31=0.54", "Label45= mm", "Label46= mm", "Label157= mm"});
+    verifyTexts(&page, {"Label166= mm", "Label167= cm", "Label31=0.50", "Label45= mm", "Label46= mm", "Label157= mm"});
     QVERIFY(control<QLabel>(&page, "Label245")->isHidden());
     QCOMPARE(m_setup->messages(), QStringList());
 }
@@ -203,7 +203,7 @@ void UnknownCorePageTest::partialResultsBeforeAnError_data() {
     QTest::newRow("dimension not a number") << "Edit7" << false << "x" << notANumber("7.7x")
                                             << QStringList{"Label49= 45"};
     QTest::newRow("frequency not a number") << "Edit27" << false << "k" << notANumber("7000k")
-                                            << QStringList{"Label49= 45", "Label31=0.54", "Label43= 66"};
+                                            << QStringList{"Label49= 45", "Label31=0.50", "Label43= 66"};
     // clang-format on
 }
 
