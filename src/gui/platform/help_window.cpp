@@ -126,11 +126,18 @@ void HelpWindow::close() {
         m_window->hide();
 }
 
+// Quietly: the user switched the language in another window, which keeps
+// the focus.
+void HelpWindow::followLanguage(const QString& helpFile) {
+    if (m_window && m_window->isVisible() && QFileInfo(helpFile).absoluteFilePath() != m_file)
+        open(helpFile, m_anchor, Bring::Quietly);
+}
+
 QWidget* HelpWindow::window() const { return m_window.data(); }
 
 QString HelpWindow::currentFile() const { return m_file; }
 
-bool HelpWindow::open(const QString& helpFile, const QString& anchor) {
+bool HelpWindow::open(const QString& helpFile, const QString& anchor, Bring bring) {
     const QFileInfo info(helpFile);
     QFile file(info.absoluteFilePath());
     if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
@@ -157,9 +164,12 @@ bool HelpWindow::open(const QString& helpFile, const QString& anchor) {
         const QString title = m_browser->documentTitle();
         m_window->setWindowTitle(title.isEmpty() ? info.fileName() : title);
     }
+    m_anchor = anchor;
     m_window->show();
-    m_window->raise();
-    m_window->activateWindow();
+    if (bring == Bring::ToFront) {
+        m_window->raise();
+        m_window->activateWindow();
+    }
     // The anchor can be found only once the document is laid out in the shown
     // window; scroll now and once more after the layout has settled.
     auto scroll = [browser = QPointer<QTextBrowser>(m_browser), anchor] {
@@ -177,8 +187,10 @@ bool HelpWindow::open(const QString& helpFile, const QString& anchor) {
 
 void HelpWindow::followLink(const QUrl& url) {
     if (url.scheme().isEmpty() && url.path().isEmpty()) {
-        if (url.hasFragment())
-            m_browser->scrollToAnchor(url.fragment());
+        if (url.hasFragment()) {
+            m_anchor = url.fragment();
+            m_browser->scrollToAnchor(m_anchor);
+        }
         return;
     }
     const QUrl resolved = QUrl::fromLocalFile(m_file).resolved(url);
