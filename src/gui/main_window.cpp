@@ -33,7 +33,9 @@
 #include "widgets/decimal_key_filter.h"
 #include "widgets/hint_style.h"
 #include "widgets/hints.h"
+#include "widgets/language.h"
 #include "widgets/make.h"
+#include "widgets/window_size.h"
 
 // Resources compiled into a static library must be registered by name.
 static void initTorvexResources() { Q_INIT_RESOURCE(torvex); }
@@ -89,7 +91,8 @@ MainWindow::MainWindow(const PlatformServices& services)
     m_statusBar = make<QStatusBar>(this, "StatusBar1");
     m_statusBar->setSizeGripEnabled(false);
     setStatusBar(m_statusBar);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    KeepLargestSize(this, {[this] { ApplyLanguage({this}, Language::German); },
+                           [this] { ApplyLanguage({this}, Language::English); }});
     addContextHelpKey(this);
 
     // This window follows first; every window built later follows after it.

@@ -20,6 +20,7 @@
 #include "widgets/language.h"
 #include "widgets/make.h"
 #include "widgets/window_context.h"
+#include "widgets/window_size.h"
 
 // Resources compiled into a static library must be registered by name.
 static void initAboutResources() { Q_INIT_RESOURCE(about); }
@@ -164,12 +165,9 @@ AboutWindow::AboutWindow(WindowContext& context)
 
     // The client area is the window's own; a larger font (a desktop scaled
     // up) may need more, in either language.
-    QSize size = kClientSize;
-    for (Language language : {Language::German, Language::English}) {
-        ApplyLanguage({this}, language);
-        size = size.expandedTo(sizeHint());
-    }
-    setFixedSize(size);
+    KeepLargestSize(this, {[this] { ApplyLanguage({this}, Language::German); },
+                           [this] { ApplyLanguage({this}, Language::English); }});
+    setFixedSize(size().expandedTo(kClientSize));
 
     followSettings(DisplaySettings::Change::Language);
     connect(&m_context.settings(), &DisplaySettings::changed, this, &AboutWindow::followSettings);

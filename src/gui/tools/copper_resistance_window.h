@@ -22,6 +22,7 @@ public:
 
 protected:
     void followSettings(DisplaySettings::Change what) override;
+    void showUnits(UnitSystem units) override { configureUnits(units == UnitSystem::Us); }
 
 private:
     void createControls();

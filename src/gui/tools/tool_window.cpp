@@ -4,6 +4,7 @@
 
 #include "widgets/binding.h"
 #include "widgets/language.h"
+#include "widgets/window_size.h"
 
 namespace torvex::gui {
 
@@ -25,8 +26,15 @@ void ToolWindow::showAndRaise() {
 }
 
 void ToolWindow::finishCreation() {
-    if (layout())
-        layout()->setSizeConstraint(QLayout::SetFixedSize);
+    QList<std::function<void()>> states;
+    for (UnitSystem units : {UnitSystem::Metric, UnitSystem::Us})
+        for (Language language : {Language::German, Language::English})
+            states << [this, units, language] {
+                showUnits(units);
+                ApplyLanguage({this}, language);
+            };
+    KeepLargestSize(this, states);
+    showUnits(settings().units());
     followSettings(DisplaySettings::Change::Language);
     connect(&m_context.settings(), &DisplaySettings::changed, this, &ToolWindow::followSettings);
 }

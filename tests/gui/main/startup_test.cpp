@@ -178,6 +178,8 @@ void StartupTest::versionTextsAgreeWithTheProject() {
         p.action(language)->trigger();
         QCOMPARE(p.main()->windowTitle(), QStringLiteral(" Torvex ") + version);
         QCOMPARE(gui::ApplicationTitle(), QStringLiteral("Torvex ") + version);
+        // Qt appends a display name to every window's title on the screen.
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
         QCOMPARE(test::labelText(p.find("TAboutBox"), "Version"), QStringLiteral("Version ") + version);
     }
 }

@@ -25,6 +25,7 @@
 #include "widgets/hints.h"
 #include "widgets/language.h"
 #include "widgets/result_label.h"
+#include "widgets/window_size.h"
 
 namespace torvex::gui {
 
@@ -87,8 +88,8 @@ FerriteImpedanceWindow::FerriteImpedanceWindow(FerriteWindowHost& host)
     layOut();
     showDefaults();
     connectInputs();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    applyLanguage();
+    KeepLargestSize(this, {[this] { applyLanguage(Language::German); }, [this] { applyLanguage(Language::English); }});
+    applyLanguage(m_host.language());
     m_host.followSettings(this, [this](FerriteWindowHost::Change what) { followSettings(what); });
     recompute();
 }
@@ -276,7 +277,7 @@ void FerriteImpedanceWindow::followSettings(FerriteWindowHost::Change what) {
     switch (what) {
     case FerriteWindowHost::Change::Language:
         // The engine's messages and the plot's texts are in the language too.
-        applyLanguage();
+        applyLanguage(m_host.language());
         recompute();
         break;
     case FerriteWindowHost::Change::Units:
@@ -289,8 +290,7 @@ void FerriteImpedanceWindow::followSettings(FerriteWindowHost::Change what) {
     }
 }
 
-void FerriteImpedanceWindow::applyLanguage() {
-    const Language language = m_host.language();
+void FerriteImpedanceWindow::applyLanguage(Language language) {
     ApplyLanguage({this}, language);
     const QString source = Utf8(MaterialDataSource(language));
     m_source->setText(source);
