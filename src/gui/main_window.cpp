@@ -7,6 +7,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -29,6 +30,7 @@
 #include "tools/ferrite_window_opener.h"
 #include "tools/resonance_window.h"
 #include "widgets/builders.h"
+#include "widgets/captions.h"
 #include "widgets/colours.h"
 #include "widgets/decimal_key_filter.h"
 #include "widgets/hint_style.h"
@@ -213,6 +215,14 @@ void MainWindow::buildPages() {
     m_pages->tabBar()->setFont(bold);
     setTextColour(m_pages->tabBar(), kMessageRed);
     setCentralWidget(m_pages);
+    // Ctrl+Tab and Ctrl+Shift+Tab turn the pages from any control, also from
+    // a list, which would otherwise keep the keys.
+    for (const auto& [keys, step] : {std::pair{QKeySequence::NextChild, 1}, std::pair{QKeySequence::PreviousChild, -1}}) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this, step] {
+            m_pages->setCurrentIndex((m_pages->currentIndex() + step + m_pages->count()) % m_pages->count());
+        });
+    }
 
     m_ironPage = new IronPowderPage(*this, m_pages);
     addPage(m_ironPage);
@@ -230,6 +240,7 @@ void MainWindow::buildPages() {
 }
 
 void MainWindow::addPage(QWidget* page) {
+    LinkCaptionsToFields(page);
     m_pages->addTab(page, TableText(tagOf(page), m_settings->language()));
 }
 

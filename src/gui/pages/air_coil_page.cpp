@@ -166,6 +166,11 @@ void AirCoilPage::createStraightGroup() {
     m_withSkin = make<QRadioButton>(g, "RadioButton2", 222);
     m_withSkin->setText(TableText(222, shown));
     m_conductorGaugeMark = GaugeMark(g, "Label246");
+    // In metric units the hidden mark gives its room up, so that the field
+    // starts right under its caption "D".
+    QSizePolicy markPolicy = m_conductorGaugeMark->sizePolicy();
+    markPolicy.setRetainSizeWhenHidden(false);
+    m_conductorGaugeMark->setSizePolicy(markPolicy);
     m_conductorWireUnit = unitCaption(g, "Label169", " mm", " AWG");
     m_conductorLengthUnit = unitCaption(g, "Label172", " mm", " mm");
     m_conductorInductance = ResultField(g, "Label170", QStringLiteral("00000.0"), kResultLook);

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -155,6 +156,7 @@ AboutWindow::AboutWindow(WindowContext& context)
     outer->addLayout(buttons);
 
     connect(m_ok, &QPushButton::clicked, this, &QWidget::hide);
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::hide);
     connect(m_timer, &QTimer::timeout, this, &AboutWindow::restoreProgramPicture);
 
     // The key sequence must work whatever control has the focus. None of the

@@ -1,8 +1,10 @@
 #include "tools/tool_window.h"
 
 #include <QLayout>
+#include <QShortcut>
 
 #include "widgets/binding.h"
+#include "widgets/captions.h"
 #include "widgets/language.h"
 #include "widgets/window_size.h"
 
@@ -35,6 +37,9 @@ void ToolWindow::finishCreation() {
             };
     KeepLargestSize(this, states);
     showUnits(settings().units());
+    LinkCaptionsToFields(this);
+    // Esc closes the window (it is only hidden), as it would a dialog.
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
     followSettings(DisplaySettings::Change::Language);
     connect(&m_context.settings(), &DisplaySettings::changed, this, &ToolWindow::followSettings);
 }

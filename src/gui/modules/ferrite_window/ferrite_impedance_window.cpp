@@ -21,6 +21,7 @@
 #include "ferrite/material_table.h"
 #include "modules/ferrite_window/impedance_plot.h"
 #include "widgets/builders.h"
+#include "widgets/captions.h"
 #include "widgets/colours.h"
 #include "widgets/hints.h"
 #include "widgets/language.h"
@@ -88,6 +89,8 @@ FerriteImpedanceWindow::FerriteImpedanceWindow(FerriteWindowHost& host)
     layOut();
     showDefaults();
     connectInputs();
+    LinkCaptionsToFields(this);
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
     KeepLargestSize(this, {[this] { applyLanguage(Language::German); }, [this] { applyLanguage(Language::English); }});
     applyLanguage(m_host.language());
     m_host.followSettings(this, [this](FerriteWindowHost::Change what) { followSettings(what); });
