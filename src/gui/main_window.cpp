@@ -217,7 +217,8 @@ void MainWindow::buildPages() {
     setCentralWidget(m_pages);
     // Ctrl+Tab and Ctrl+Shift+Tab turn the pages from any control, also from
     // a list, which would otherwise keep the keys.
-    for (const auto& [keys, step] : {std::pair{QKeySequence::NextChild, 1}, std::pair{QKeySequence::PreviousChild, -1}}) {
+    for (const auto& [keys, step] :
+         {std::pair{QKeySequence::NextChild, 1}, std::pair{QKeySequence::PreviousChild, -1}}) {
         auto* shortcut = new QShortcut(keys, this);
         connect(shortcut, &QShortcut::activated, this, [this, step] {
             m_pages->setCurrentIndex((m_pages->currentIndex() + step + m_pages->count()) % m_pages->count());

@@ -184,8 +184,13 @@ void UnknownCorePage::layOut() {
     page->addStretch();
 
     // The keyboard goes as the page reads: top to bottom, left to right.
-    QWidget* const order[] = {m_al, m_alUnit,         m_takeAl,    m_da,        m_di,            m_h,
-                              m_takeDimensions,   m_inductance, m_inductanceUnit, m_frequency, m_frequencyUnit, m_turns};
+    // clang-format off
+    QWidget* const order[] = {m_al, m_alUnit, m_takeAl,
+                              m_da, m_di, m_h, m_takeDimensions,
+                              m_inductance, m_inductanceUnit,
+                              m_frequency, m_frequencyUnit,
+                              m_turns};
+    // clang-format on
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 }

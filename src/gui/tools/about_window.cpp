@@ -13,8 +13,8 @@
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <qdrawutil.h>
 #include <functional>
+#include <qdrawutil.h>
 
 #include "widgets/builders.h"
 #include "widgets/colours.h"

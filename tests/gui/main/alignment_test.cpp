@@ -8,9 +8,9 @@ using namespace torvex;
 namespace {
 
 enum class Relation {
-    SameLeft,    // one above the other, lined up on the left
-    Touching,    // the second starts where the first ends
-    SameMiddle,  // side by side, their texts on one line
+    SameLeft,   // one above the other, lined up on the left
+    Touching,   // the second starts where the first ends
+    SameMiddle, // side by side, their texts on one line
 };
 
 QRect InWindow(const QWidget* w) { return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size()); }

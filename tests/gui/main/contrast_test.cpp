@@ -59,8 +59,8 @@ QString Describe(const QWidget* w, const QColor& text, const QColor& background,
 // Checks one text against every colour it may stand on; failures are collected.
 int g_checked = 0; // texts checked, so that an empty walk cannot pass
 
-void Check(QStringList& failures, const QWidget* w, const QColor& text, const QList<QColor>& backgrounds,
-           bool bold, const Needed& needed) {
+void Check(QStringList& failures, const QWidget* w, const QColor& text, const QList<QColor>& backgrounds, bool bold,
+           const Needed& needed) {
     ++g_checked;
     const double least = !w->isEnabled() ? needed.disabled : bold ? needed.bold : needed.normal;
     for (const QColor& background : backgrounds)
@@ -227,8 +227,7 @@ void ContrastTest::helpReads() {
             const QTextCharFormat format = fragment.charFormat();
             QTextCursor at(browser->document());
             at.setPosition(fragment.position());
-            const QColor text =
-                format.foreground().style() != Qt::NoBrush ? format.foreground().color() : plain;
+            const QColor text = format.foreground().style() != Qt::NoBrush ? format.foreground().color() : plain;
             const QColor background = HelpBackground(at, format, page);
             const double least = format.fontWeight() >= QFont::DemiBold ? needed.bold : needed.normal;
             if (const double ratio = ContrastRatio(text, background); ratio < least)

@@ -48,12 +48,14 @@ void KeyboardTest::ctrlTabTurnsThePages() {
 void KeyboardTest::escapeClosesAToolWindow_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("window");
-    QTest::newRow("AL") << "Permeabilitt1" << "TForm3";
-    QTest::newRow("resonance") << "Schwingkreis1" << "TForm2";
-    QTest::newRow("copper") << "RCu1" << "TForm4";
-    QTest::newRow("conversion") << "Umrechnungminch1" << "TForm5";
-    QTest::newRow("ferrite") << "ferriteImpedanceAction" << "FerriteImpedanceWindow";
-    QTest::newRow("About") << "Info1" << "TAboutBox";
+    // clang-format off
+    QTest::newRow("AL")         << "Permeabilitt1"          << "TForm3";
+    QTest::newRow("resonance")  << "Schwingkreis1"          << "TForm2";
+    QTest::newRow("copper")     << "RCu1"                   << "TForm4";
+    QTest::newRow("conversion") << "Umrechnungminch1"       << "TForm5";
+    QTest::newRow("ferrite")    << "ferriteImpedanceAction" << "FerriteImpedanceWindow";
+    QTest::newRow("About")      << "Info1"                  << "TAboutBox";
+    // clang-format on
 }
 
 void KeyboardTest::escapeClosesAToolWindow() {

@@ -41,7 +41,8 @@ void AboutWindowTest::opensCentredAtItsOwnSize() {
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     QCOMPARE(about.size(), QSize(284, 223));
     const QPoint offCentre = about.geometry().center() - about.screen()->availableGeometry().center();
-    QVERIFY2(offCentre.manhattanLength() <= 40, qPrintable(QStringLiteral("%1,%2").arg(offCentre.x()).arg(offCentre.y())));
+    QVERIFY2(offCentre.manhattanLength() <= 40,
+             qPrintable(QStringLiteral("%1,%2").arg(offCentre.x()).arg(offCentre.y())));
 }
 
 // Lowered outside (dark above, light below), raised inside (the reverse).

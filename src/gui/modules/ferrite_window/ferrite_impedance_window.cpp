@@ -120,8 +120,7 @@ void FerriteImpedanceWindow::createControls() {
         materials << Utf8(name);
 
     m_coreGroup = TaggedGroup(this, "coreGroup", 2110, shown);
-    m_sizeList =
-        SelectionList(m_coreGroup, "sizeList", RowNames(FtSizeTable), 0, 2112, int(FtSizeTable.size()));
+    m_sizeList = SelectionList(m_coreGroup, "sizeList", RowNames(FtSizeTable), 0, 2112, int(FtSizeTable.size()));
     m_materialList = SelectionList(m_coreGroup, "materialList", materials, 0, 2114);
     m_stack = make<QSpinBox>(m_coreGroup, "stackSpin", 2116);
     m_stack->setRange(kFewestRings, kMostRings);
@@ -134,8 +133,7 @@ void FerriteImpedanceWindow::createControls() {
 
     m_workingGroup = TaggedGroup(this, "workingGroup", 2130, shown);
     m_frequency = numeric(m_workingGroup, "frequencyField", 2132, kWidestNumber);
-    m_frequencyUnit =
-        SelectionList(m_workingGroup, "frequencyUnitList", ListTexts(FerriteFrequencyUnitNames), 1, 2133);
+    m_frequencyUnit = SelectionList(m_workingGroup, "frequencyUnitList", ListTexts(FerriteFrequencyUnitNames), 1, 2133);
 
     m_chokeGroup = TaggedGroup(this, "chokeGroup", 2145, shown);
     m_bandFrom = numeric(m_chokeGroup, "bandFromField", 2147, kWidestNumber);
