@@ -93,16 +93,12 @@ void KeyboardTest::captionsNameTheirFields_data() {
     QTest::addColumn<QString>("field");
     // clang-format off
     QTest::newRow("iron powder L")      << "TForm1" << "Label17"  << "Edit1";
-    QTest::newRow("iron powder f")      << "TForm1" << "Label34"  << "Edit3";
     QTest::newRow("iron powder N")      << "TForm1" << "Label37"  << "Edit2";
     QTest::newRow("unknown cores AL")   << "TForm1" << "Label168" << "Edit20";
-    QTest::newRow("unknown cores Da")   << "TForm1" << "Label48"  << "Edit6";
     QTest::newRow("unknown cores h")    << "TForm1" << "Label44"  << "Edit21";
-    QTest::newRow("unknown cores L")    << "TForm1" << "Label51"  << "Edit4";
     QTest::newRow("unknown cores N")    << "TForm1" << "Label160" << "Edit5";
     QTest::newRow("cylinder coil D")    << "TForm1" << "Label59"  << "Edit9";
     QTest::newRow("straight wire D")    << "TForm1" << "Label173" << "ComboBox21";
-    QTest::newRow("copper length")     << "TForm4" << "Label1"   << "Edit1";
     QTest::newRow("copper diameter")    << "TForm4" << "Label6"   << "ComboBox2";
     QTest::newRow("copper temperature") << "TForm4" << "Label10"  << "Edit3";
     // clang-format on
