@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 
 namespace torvex::gui {
 
@@ -30,9 +31,15 @@ QWidget* InputAt(QLayoutItem* item) {
     return nullptr;
 }
 
+// A caption names something ("D", "@"); marks such as "# ", "-" or "=>"
+// name nothing.
 QLabel* CaptionAt(QLayoutItem* item) {
     auto* label = item ? qobject_cast<QLabel*>(item->widget()) : nullptr;
-    return label && !label->buddy() ? label : nullptr;
+    if (!label || label->buddy())
+        return nullptr;
+    const QString marks = QStringLiteral("#-=> ");
+    const QString text = label->text();
+    return std::any_of(text.begin(), text.end(), [&](QChar c) { return !marks.contains(c); }) ? label : nullptr;
 }
 
 void Link(QLabel* caption, QWidget* field) {
