@@ -68,7 +68,10 @@ int main(int argc, char** argv) {
 
     const torvex::gui::MainWindow* main = program.mainWindow();
     Print("TForm1", CountIn(main));
-    if (const auto* tabs = main->findChild<QTabWidget*>()) {
+    if (auto* tabs = main->findChild<QTabWidget*>()) {
+        // A page is built when it is first shown.
+        for (int i = 0; i < tabs->count(); ++i)
+            tabs->setCurrentIndex(i);
         for (int i = 0; i < tabs->count(); ++i)
             Print(qPrintable(tabs->widget(i)->objectName()), CountIn(tabs->widget(i)));
     }

@@ -7,11 +7,8 @@
 // (the engine recomputes the outputs and the curves, the labels and the
 // series take them), then the posted events run, which paint what changed,
 // the plot included (each step checks that the plot was painted). That is
-// what has to fit into one frame (16 ms).
-//
-// First opening: the menu command the first time, loading the module with Qt
-// Charts, building the window and its first recompute, until it is shown;
-// one sample, since only the first opening loads anything.
+// what has to fit into one frame (16 ms). Its first opening is timed with
+// every other window's by bench_first_opening.
 
 #include <benchmark/benchmark.h>
 
@@ -61,7 +58,6 @@ struct Started {
     NoHelp help;
     std::unique_ptr<torvex::gui::Program> program;
     QWidget* window = nullptr;
-    double openingUs = 0, openingCpuUs = 0;
 
     Started() {
         torvex::gui::PlatformServices services;
@@ -74,12 +70,8 @@ struct Started {
         auto* open = program->mainWindow()->findChild<QAction*>(QStringLiteral("ferriteImpedanceAction"));
         if (!open)
             return;
-        const auto c0 = ThreadCpuTime();
-        const auto t0 = Clock::now();
         open->trigger();
         QCoreApplication::processEvents();
-        openingUs = std::chrono::duration<double, std::micro>(Clock::now() - t0).count();
-        openingCpuUs = std::chrono::duration<double, std::micro>(ThreadCpuTime() - c0).count();
         for (QWidget* w : program->mainWindow()->windows())
             if (w->objectName() == QLatin1String("FerriteImpedanceWindow"))
                 window = w;
@@ -158,19 +150,6 @@ void Keystrokes(benchmark::State& state) {
     state.counters["worst_cpu_us"] = *std::max_element(cpu.begin(), cpu.end());
 }
 
-void FirstOpening(benchmark::State& state) {
-    for (auto _ : state)
-        state.SetIterationTime(g_started->openingUs / 1e6);
-    if (!g_started->window) {
-        state.SkipWithError(qPrintable(g_started->errors.messages.value(0, QStringLiteral("window not opened"))));
-        return;
-    }
-    state.counters["median_us"] = g_started->openingUs;
-    state.counters["worst_us"] = g_started->openingUs;
-    state.counters["median_cpu_us"] = g_started->openingCpuUs;
-    state.counters["worst_cpu_us"] = g_started->openingCpuUs;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -181,7 +160,6 @@ int main(int argc, char** argv) {
 
     Started started;
     g_started = &started;
-    benchmark::RegisterBenchmark("FerriteOpening/FerriteImpedanceWindow", FirstOpening)->Iterations(1)->UseManualTime();
     benchmark::RegisterBenchmark("FerriteKeystroke/FerriteImpedanceWindow.turnsField", Keystrokes)
         ->Iterations(1000)
         ->UseManualTime()

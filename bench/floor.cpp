@@ -1,7 +1,10 @@
 // The floor: the least a Qt Widgets program with Torvex's main window can
-// cost. One main window, six tab pages, and on them as many labels, line
-// edits and lists (with as many list items) as the real main window holds,
-// laid out in grids, with nothing computed. It quits after its first paint.
+// cost. One main window with a menu bar (as many menus and commands as
+// Torvex's), a tool bar of six buttons with the style's own icons and a
+// status line; six tab pages, and on them as many labels, line edits and
+// lists (with as many list items) as the real main window holds on all its
+// pages, laid out in grids, with nothing computed. It quits after its first
+// paint.
 
 #include <QApplication>
 #include <QComboBox>
@@ -9,7 +12,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStyle>
 #include <QTabWidget>
+#include <QToolBar>
 
 #include <array>
 
@@ -58,6 +65,30 @@ QWidget* MakePage(const PageCounts& counts) {
 }
 // clang-format on
 
+// Torvex's menu bar: two commands of their own and three menus.
+void AddMenus(QMainWindow& window) {
+    QMenuBar* bar = window.menuBar();
+    bar->addAction(QStringLiteral("&Info"));
+    for (const auto& [title, items] : {std::pair{"&Tools", 5}, {"&Language", 2}, {"&Units", 2}}) {
+        QMenu* menu = bar->addMenu(QLatin1String(title));
+        for (int i = 0; i < items; ++i)
+            menu->addAction(QStringLiteral("Command %1").arg(i + 1))->setCheckable(items == 2);
+    }
+    bar->addAction(QStringLiteral("&Help"));
+}
+
+void AddToolBar(QMainWindow& window) {
+    QToolBar* bar = window.addToolBar(QStringLiteral("Tools"));
+    constexpr QStyle::StandardPixmap kIcons[] = {QStyle::SP_FileIcon,
+                                                 QStyle::SP_DirIcon,
+                                                 QStyle::SP_ComputerIcon,
+                                                 QStyle::SP_DriveHDIcon,
+                                                 QStyle::SP_FileDialogDetailedView,
+                                                 QStyle::SP_DialogHelpButton};
+    for (QStyle::StandardPixmap icon : kIcons)
+        bar->addAction(window.style()->standardIcon(icon), QString());
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -67,6 +98,9 @@ int main(int argc, char* argv[]) {
     for (std::size_t i = 0; i < kPages.size(); ++i)
         tabs->addTab(MakePage(kPages[i]), QStringLiteral("Page %1").arg(i + 1));
     window.setCentralWidget(tabs);
+    AddMenus(window);
+    AddToolBar(window);
+    window.statusBar()->showMessage(QString());
     new QuitAfterFirstPaint(&window);
     window.show();
     return app.exec();

@@ -1,7 +1,7 @@
 // Linked with the program's own src/app/main.cpp, unchanged: the whole real
-// start-up (the application, the platform read from the user's locale, every
-// window created in its order with the start-up choices and the first
-// recomputes, the main window shown). This file only adds a hook that quits
+// start-up (the application, the platform read from the user's locale, the
+// main window and its front page built with the start-up choices and the
+// first recompute, the main window shown). This file only adds a hook that quits
 // once the main window has been painted for the first time.
 
 #include <QCoreApplication>

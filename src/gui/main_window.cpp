@@ -30,12 +30,10 @@
 #include "tools/ferrite_window_opener.h"
 #include "tools/resonance_window.h"
 #include "widgets/builders.h"
-#include "widgets/captions.h"
 #include "widgets/colours.h"
 #include "widgets/decimal_key_filter.h"
 #include "widgets/hint_style.h"
 #include "widgets/hints.h"
-#include "widgets/language.h"
 #include "widgets/make.h"
 #include "widgets/window_size.h"
 
@@ -89,17 +87,25 @@ MainWindow::MainWindow(const PlatformServices& services)
 
     buildMenu();
     buildToolBar();
-    buildPages();
     m_statusBar = make<QStatusBar>(this, "StatusBar1");
     m_statusBar->setSizeGripEnabled(false);
     setStatusBar(m_statusBar);
-    KeepLargestSize(this, {[this] { ApplyLanguage({this}, Language::German); },
-                           [this] { ApplyLanguage({this}, Language::English); }});
     addContextHelpKey(this);
 
     // This window follows first; every window built later follows after it.
     connect(m_settings.get(), &DisplaySettings::changed, this, &MainWindow::followSettings);
     applyStartChoices();
+    // After the choices, so that the front page is built once, in the start
+    // language and units.
+    buildPages();
+    // The pages' area is reserved; the tab captions set the width, in the
+    // wider of the two languages.
+    auto showTabsIn = [this](Language language) {
+        for (int i = 0; i < m_pages->count(); ++i)
+            m_pages->setTabText(i, TableText(tagOf(m_pages->widget(i)), language));
+    };
+    KeepLargestSize(this, {[=] { showTabsIn(Language::German); }, [=] { showTabsIn(Language::English); }});
+    showTabsIn(m_settings->language());
     m_ironPage->focusSizeList();
 }
 
@@ -225,28 +231,36 @@ void MainWindow::buildPages() {
         });
     }
 
-    m_ironPage = new IronPowderPage(*this, m_pages);
-    addPage(m_ironPage);
-    m_ferritePage = new FerriteFtPage(*this, m_pages);
-    addPage(m_ferritePage);
-    m_siferritPage = new SiferritPage(*this, m_pages);
-    addPage(m_siferritPage);
-    m_ferroxcubePage = new FerroxcubePage(*this, m_pages);
-    addPage(m_ferroxcubePage);
-    m_unknownPage = new UnknownCorePage(*this, m_pages);
-    addPage(m_unknownPage);
-    m_airCoilPage = new AirCoilPage(*this, m_pages);
-    addPage(m_airCoilPage);
+    // Decided now, from the font: the window is as large as its largest
+    // page needs before that page exists.
+    const QSize area = ReservedPageArea(*m_pages);
+    // The first tab added is shown at once: the front page is built here.
+    m_ironSheet = addSheet("TabSheet1", 261, 41, area,
+                           [this](QWidget* sheet) { return m_ironPage = new IronPowderPage(*this, sheet); });
+    m_ferriteSheet = addSheet("TabSheet2", 262, 42, area,
+                              [this](QWidget* sheet) { return m_ferritePage = new FerriteFtPage(*this, sheet); });
+    m_siferritSheet = addSheet("TabSheet3", 263, 43, area,
+                               [this](QWidget* sheet) { return m_siferritPage = new SiferritPage(*this, sheet); });
+    m_ferroxcubeSheet = addSheet("TabSheet6", 266, 44, area, [this](QWidget* sheet) {
+        return m_ferroxcubePage = new FerroxcubePage(*this, sheet);
+    });
+    m_unknownSheet = addSheet("TabSheet4", 264, 45, area,
+                              [this](QWidget* sheet) { return m_unknownPage = new UnknownCorePage(*this, sheet); });
+    m_airCoilSheet = addSheet("TabSheet5", 265, 46, area,
+                              [this](QWidget* sheet) { return m_airCoilPage = new AirCoilPage(*this, sheet); });
     m_pages->setCurrentIndex(0);
+    m_ironSheet->build();
 }
 
-void MainWindow::addPage(QWidget* page) {
-    LinkCaptionsToFields(page);
-    m_pages->addTab(page, TableText(tagOf(page), m_settings->language()));
+PageSheet* MainWindow::addSheet(const char* name, int tag, int helpContext, QSize area, PageSheet::Builder builder) {
+    auto* sheet = new PageSheet(name, tag, helpContext, std::move(builder), m_pages);
+    sheet->reserve(area);
+    m_pages->addTab(sheet, TableText(tag, m_settings->language()));
+    return sheet;
 }
 
-// The pages made their start selections as they were built, without
-// recomputing; the unit command computes them all for the first time.
+// The unit and language commands of the start find no page yet: each page
+// computes for the first time when it is built.
 void MainWindow::applyStartChoices() {
     // The program's start installs the hint style before any window; this
     // covers a main window built without it.
@@ -269,6 +283,31 @@ template <class Window> Window& MainWindow::built(std::unique_ptr<Window>& windo
         addContextHelpKey(window.get());
     }
     return *window;
+}
+
+IronPowderPage& MainWindow::ironPowderPage() {
+    m_ironSheet->build();
+    return *m_ironPage;
+}
+FerriteFtPage& MainWindow::ferriteFtPage() {
+    m_ferriteSheet->build();
+    return *m_ferritePage;
+}
+SiferritPage& MainWindow::siferritPage() {
+    m_siferritSheet->build();
+    return *m_siferritPage;
+}
+FerroxcubePage& MainWindow::ferroxcubePage() {
+    m_ferroxcubeSheet->build();
+    return *m_ferroxcubePage;
+}
+UnknownCorePage& MainWindow::unknownCorePage() {
+    m_unknownSheet->build();
+    return *m_unknownPage;
+}
+AirCoilPage& MainWindow::airCoilPage() {
+    m_airCoilSheet->build();
+    return *m_airCoilPage;
 }
 
 AboutWindow& MainWindow::aboutWindow() { return built(m_about); }

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "pages/page_context.h"
+#include "pages/page_sheet.h"
 #include "platform/display_settings.h"
 #include "platform/platform.h"
 
@@ -32,8 +33,13 @@ class SiferritPage;
 class UnknownCorePage;
 
 // The main window: tool bar, six pages, menu and status line. It owns the
-// settings every window follows and the secondary windows, which it builds
-// when they are first asked for. Its constructor makes the start-up choices.
+// settings every window follows and the secondary windows. A start builds
+// only what the first paint shows: the frame and the front page. Every other
+// page is built when it is first shown, every secondary window when it is
+// first opened (or, for the AL-and-µi window, when the unknown-cores page
+// first copies from it); each takes the language, units and separator chosen
+// by then, and every later switch reaches what has been built. Its
+// constructor makes the start-up choices.
 class MainWindow : public QMainWindow, public PageContext {
     Q_OBJECT
 public:
@@ -55,13 +61,13 @@ public:
     // The windows built so far, this one first, then in the order they were built.
     QList<QWidget*> windows() const;
 
-    // The pages, in tab order.
-    IronPowderPage& ironPowderPage() const { return *m_ironPage; }
-    FerriteFtPage& ferriteFtPage() const { return *m_ferritePage; }
-    SiferritPage& siferritPage() const { return *m_siferritPage; }
-    FerroxcubePage& ferroxcubePage() const { return *m_ferroxcubePage; }
-    UnknownCorePage& unknownCorePage() const { return *m_unknownPage; }
-    AirCoilPage& airCoilPage() const { return *m_airCoilPage; }
+    // The pages, in tab order, each built when first asked for.
+    IronPowderPage& ironPowderPage();
+    FerriteFtPage& ferriteFtPage();
+    SiferritPage& siferritPage();
+    FerroxcubePage& ferroxcubePage();
+    UnknownCorePage& unknownCorePage();
+    AirCoilPage& airCoilPage();
 
     // Menu and tool-bar commands.
     void showGerman() { showLanguage(Language::German); }
@@ -91,7 +97,7 @@ private:
     void buildMenu();
     void buildToolBar();
     void buildPages();
-    void addPage(QWidget* page);
+    PageSheet* addSheet(const char* name, int tag, int helpContext, QSize area, PageSheet::Builder builder);
     void applyStartChoices();
     void followSettings(DisplaySettings::Change what);
     void applyUnitsToPages();
@@ -112,6 +118,13 @@ private:
     HintTracker* m_hintTracker = nullptr;
 
     QTabWidget* m_pages = nullptr;
+    PageSheet* m_ironSheet = nullptr;
+    PageSheet* m_ferriteSheet = nullptr;
+    PageSheet* m_siferritSheet = nullptr;
+    PageSheet* m_ferroxcubeSheet = nullptr;
+    PageSheet* m_unknownSheet = nullptr;
+    PageSheet* m_airCoilSheet = nullptr;
+    // Each set when its sheet builds it.
     IronPowderPage* m_ironPage = nullptr;
     FerriteFtPage* m_ferritePage = nullptr;
     SiferritPage* m_siferritPage = nullptr;

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QTabWidget>
+#include <initializer_list>
 
 #include "main_window.h"
 #include "pages/air_coil_page.h"
@@ -65,24 +66,30 @@ void MainWindow::followSettings(DisplaySettings::Change what) {
     }
 }
 
+// Only the pages built so far: one built later takes the units shown then.
 void MainWindow::applyUnitsToPages() {
-    m_ironPage->applyUnits();
-    m_ferritePage->applyUnits();
-    m_siferritPage->applyUnits();
-    m_ferroxcubePage->applyUnits();
-    m_airCoilPage->applyCylinderUnits();
-    m_unknownPage->applyUnits();
-    m_airCoilPage->applyStraightUnits();
+    for (CataloguePage* page :
+         std::initializer_list<CataloguePage*>{m_ironPage, m_ferritePage, m_siferritPage, m_ferroxcubePage})
+        if (page)
+            page->applyUnits();
+    if (m_airCoilPage)
+        m_airCoilPage->applyCylinderUnits();
+    if (m_unknownPage)
+        m_unknownPage->applyUnits();
+    if (m_airCoilPage)
+        m_airCoilPage->applyStraightUnits();
 }
 
 // The language switch has just reset the "not available" captions; these
 // recomputes show or hide them again and rewrite language-dependent texts.
+// A page not built yet takes the language when it is.
 void MainWindow::recomputeLanguageDependentPages() {
-    m_airCoilPage->recomputeStraightConductor();
-    m_ironPage->recompute();
-    m_siferritPage->recompute();
-    m_ferritePage->recompute();
-    m_ferroxcubePage->recompute();
+    if (m_airCoilPage)
+        m_airCoilPage->recomputeStraightConductor();
+    for (CataloguePage* page :
+         std::initializer_list<CataloguePage*>{m_ironPage, m_siferritPage, m_ferritePage, m_ferroxcubePage})
+        if (page)
+            page->recompute();
 }
 
 QString MainWindow::helpFile() const {
@@ -105,7 +112,7 @@ void MainWindow::showFerriteImpedanceWindow() {
             *this, FerriteWindowLoader::defaultFolders(QCoreApplication::applicationDirPath()),
             [this](int context) { m_services.help->showContext(helpFile(), context); },
             [this]() -> std::optional<FtPageState> {
-                if (m_pages->currentWidget() != m_ferritePage)
+                if (m_pages->currentWidget() != m_ferriteSheet)
                     return std::nullopt;
                 return m_ferritePage->takeOverState();
             });

@@ -4,15 +4,7 @@
 
 namespace torvex::gui {
 
-// Each secondary window takes the language shown as its construction ends, so
-// every window carries the start language when it is first shown.
-Program::Program(const PlatformServices& services) : m_main(std::make_unique<MainWindow>(services)) {
-    m_main->aboutWindow();
-    m_main->resonanceWindow();
-    m_main->alPermeabilityWindow();
-    m_main->copperResistanceWindow();
-    m_main->conversionWindow();
-}
+Program::Program(const PlatformServices& services) : m_main(std::make_unique<MainWindow>(services)) {}
 
 Program::~Program() = default;
 

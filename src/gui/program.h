@@ -13,9 +13,9 @@ class CopperResistanceWindow;
 class MainWindow;
 class ResonanceWindow;
 
-// The program's windows: the main window, which owns the others, and the
-// secondary windows it starts with: About, resonant circuit, AL and µi,
-// copper resistance and metric conversion, built in this order.
+// The program's windows: the main window, which owns the others. A start
+// builds the main window alone; each secondary window is built when it is
+// first opened (or asked for here).
 class Program {
 public:
     explicit Program(const PlatformServices& services);

@@ -24,13 +24,15 @@ std::string_view MaterialDataRevision(Language language);
 std::vector<MaterialTable> ShippedMaterials();
 
 // The materials the window lists: the shipped tables first, in their order,
-// then those the user imported, in the order of import.
+// then those the user imported, in the order of import. A shipped table is
+// read when it is first asked for: a window that shows one material reads
+// that one alone.
 class MaterialList {
 public:
     MaterialList(); // the shipped tables only
 
-    int size() const { return static_cast<int>(m_tables.size()); }
-    int shippedCount() const { return m_shipped; }
+    int size() const { return shippedCount() + static_cast<int>(m_imported.size()); }
+    int shippedCount() const { return static_cast<int>(m_shipped.size()); }
     // The table at a list position; nullptr outside the list.
     const MaterialTable* at(int position) const;
     std::vector<std::string> names() const;
@@ -47,8 +49,8 @@ public:
     std::span<const MaterialTable> imported() const;
 
 private:
-    std::vector<MaterialTable> m_tables;
-    int m_shipped = 0;
+    mutable std::vector<std::optional<MaterialTable>> m_shipped; // in ShippedMaterialFiles() order
+    std::vector<MaterialTable> m_imported;
 };
 
 } // namespace torvex

@@ -67,7 +67,7 @@ QGridLayout* layOutColumns(QGroupBox* group, std::initializer_list<Column> colum
 
 } // namespace
 
-AirCoilPage::AirCoilPage(PageContext& context, QWidget* parent) : Page(context, "TabSheet5", 265, 46, parent) {
+AirCoilPage::AirCoilPage(PageContext& context, QWidget* parent) : Page(context, parent) {
     createTurnsGroup();
     createInductanceGroup();
     createStraightGroup();

@@ -26,6 +26,10 @@ public:
     // field, its length is emptied, then it recomputes).
     void applyCylinderUnits();
     void applyStraightUnits();
+    void applyUnits() override {
+        applyCylinderUnits();
+        applyStraightUnits();
+    }
 
 private:
     void createTurnsGroup();

@@ -49,7 +49,7 @@ void setBold(QWidget* w) {
 
 CataloguePage::CataloguePage(PageContext& context, const CatalogueNames& names, const QStringList& sizes,
                              const QStringList& materials, QWidget* parent)
-    : Page(context, names.sheet, names.tag, names.helpContext, parent) {
+    : Page(context, parent) {
     const Language shown = language();
     auto fixed = [](QWidget* parent, const char* name, const char* text) {
         return FixedCaption(parent, name, QString::fromUtf8(text));

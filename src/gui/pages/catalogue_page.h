@@ -52,9 +52,6 @@ struct EntryRow {
 // Each page describes itself with one of these; CataloguePage makes the
 // controls and lays them out the same way on every page.
 struct CatalogueNames {
-    const char* sheet = nullptr; // the page: "TabSheet1" ...
-    int tag = 0;
-    int helpContext = 0;
     CatalogueList sizes, materials;
     const char* dash = nullptr;         // the "-" between the lists, where the page has one
     std::array<ValueRow, 3> dimensions; // Da, Di, h; unit " mm" / " in"
@@ -96,7 +93,7 @@ public:
     virtual void recompute() = 0;
     // The unit captions of the measurement system shown now and the "# "
     // before the gauge; then the page is recomputed in that system.
-    void applyUnits();
+    void applyUnits() override;
     // The size list takes the keyboard focus: where a user starts.
     void focusSizeList();
 

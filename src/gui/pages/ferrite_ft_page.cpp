@@ -18,9 +18,6 @@ namespace torvex::gui {
 namespace {
 
 constexpr CatalogueNames kNames{
-    .sheet = "TabSheet2",
-    .tag = 262,
-    .helpContext = 42,
     .sizes = {"ComboBox5", 405, 18, 2},     // FT50
     .materials = {"ComboBox6", 406, 12, 0}, // 43
     .dash = "Label164",

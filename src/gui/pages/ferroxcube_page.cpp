@@ -14,9 +14,6 @@ namespace torvex::gui {
 namespace {
 
 constexpr CatalogueNames kNames{
-    .sheet = "TabSheet6",
-    .tag = 266,
-    .helpContext = 44,
     .sizes = {"ComboBox16", 416, 16, 39},    // "TN 10/6/4"
     .materials = {"ComboBox17", 417, 16, 1}, // 3C11
     .dimensions = {{{{"Label192", 192}, "Label181", {"Label193"}},

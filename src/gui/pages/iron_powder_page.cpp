@@ -16,9 +16,6 @@ namespace torvex::gui {
 namespace {
 
 constexpr CatalogueNames kNames{
-    .sheet = "TabSheet1",
-    .tag = 261,
-    .helpContext = 41,
     .sizes = {"ComboBox2", 402, 16, 7},     // T50
     .materials = {"ComboBox1", 401, 12, 2}, // mix 2
     .dash = "Label1",

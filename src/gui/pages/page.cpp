@@ -2,14 +2,15 @@
 
 #include "platform/display_settings.h"
 #include "widgets/binding.h"
+#include "widgets/language.h"
 
 namespace torvex::gui {
 
-Page::Page(PageContext& context, const char* objectName, int tag, int helpContext, QWidget* parent)
-    : QWidget(parent), m_context(context) {
-    setObjectName(QLatin1String(objectName));
-    setProperty("tag", tag);
-    setProperty("helpContext", helpContext);
+Page::Page(PageContext& context, QWidget* parent) : QWidget(parent), m_context(context) {}
+
+void Page::catchUp() {
+    ApplyLanguage({this}, language());
+    applyUnits();
 }
 
 void Page::reportFailure(const std::optional<CalcError>& error) { ReportFailure(error, m_context.errors()); }

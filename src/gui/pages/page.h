@@ -9,14 +9,22 @@
 
 namespace torvex::gui {
 
-// A page of the main window's page control. It builds its controls, binds
-// each input's change to its recompute, shows a recompute's result through
-// its binding table and reports the failure, if any, once.
+// What a page of the main window shows (it stands on its PageSheet). It
+// builds its controls, binds each input's change to its recompute, shows a
+// recompute's result through its binding table and reports the failure, if
+// any, once.
 class Page : public QWidget {
     Q_OBJECT
 public:
-    // objectName "TabSheet1"...; tag selects its caption; helpContext for F1.
-    Page(PageContext& context, const char* objectName, int tag, int helpContext, QWidget* parent = nullptr);
+    explicit Page(PageContext& context, QWidget* parent = nullptr);
+    // The unit captions of the measurement system shown now, then every
+    // calculator of the page recomputed in it: the unit command's step, and
+    // how a page built after the start catches up.
+    virtual void applyUnits() = 0;
+    // A page built after the start: the texts and hints of the language
+    // shown now, then applyUnits(), as the start's choices did for the pages
+    // built with the window.
+    void catchUp();
 
 protected:
     void reportFailure(const std::optional<CalcError>& error);

@@ -16,9 +16,6 @@ namespace torvex::gui {
 namespace {
 
 constexpr CatalogueNames kNames{
-    .sheet = "TabSheet3",
-    .tag = 263,
-    .helpContext = 43,
     .sizes = {"ComboBox3", 403, 16, 3},    // R10
     .materials = {"ComboBox4", 404, 0, 1}, // N30
     .dimensions = {{{{"Label86", 86}, "Label77", {"Label89"}},

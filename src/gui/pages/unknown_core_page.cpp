@@ -51,7 +51,7 @@ QHBoxLayout* ohms(QLabel* prefix, QLabel* ohm) {
 
 } // namespace
 
-UnknownCorePage::UnknownCorePage(PageContext& context, QWidget* parent) : Page(context, "TabSheet4", 264, 45, parent) {
+UnknownCorePage::UnknownCorePage(PageContext& context, QWidget* parent) : Page(context, parent) {
     createInputs();
     createResults();
     layOut();

@@ -19,7 +19,7 @@ public:
     void recompute();
     // The wire's unit captions and the "# " before the gauge for the
     // measurement system shown now; then the page is recomputed.
-    void applyUnits();
+    void applyUnits() override;
     // Take over what the AL-and-µi window shows (the window is built first
     // if it does not exist yet).
     void copyAlFromTool();

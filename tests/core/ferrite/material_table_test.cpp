@@ -223,6 +223,15 @@ TEST(MaterialNamesTest, FreeNameAndList) {
     EXPECT_FALSE(list.remove(3)); // shipped tables stay
     EXPECT_TRUE(list.remove(10));
     EXPECT_EQ(list.find("43 material (2)"), 10);
+    // A shipped table, read when first asked for, is what the reader gives
+    // and stays where it was read.
+    const std::vector<MaterialTable> shipped = ShippedMaterials();
+    for (int i : {9, 1}) {
+        EXPECT_EQ(list.at(i)->name, shipped[std::size_t(i)].name);
+        EXPECT_EQ(list.at(i)->rows.size(), shipped[std::size_t(i)].rows.size());
+        EXPECT_EQ(list.at(i)->initialPermeability, shipped[std::size_t(i)].initialPermeability);
+    }
+    EXPECT_EQ(list.at(1), list.at(1));
     EXPECT_EQ(MaterialDataSource(Language::English), "Material data: Fair-Rite Products Corp.");
 }
 

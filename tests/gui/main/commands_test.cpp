@@ -35,7 +35,8 @@ private slots:
 
 void CommandsTest::unitCommandsSwitchAndAlwaysRunInFull() {
     StartedProgram p(1031, QStringLiteral(","));
-    QWidget* copper = p.find("TForm4");
+    QWidget* copper = p.window("TForm4");
+    p.showPage("TabSheet5");
     auto* wire = p.find<QComboBox>("ComboBox21");
     auto* conductorLength = p.find<QLineEdit>("Edit23");
     auto* copperLength = copper->findChild<QLineEdit*>(QStringLiteral("Edit1"));
@@ -114,10 +115,10 @@ void CommandsTest::contextHelp() {
     const QString english = QStringLiteral("torvex11_e.hlp");
     for (int language : {1031, 2057}) {
         StartedProgram p(language, QStringLiteral("."));
-        QWidget* w = p.find(window.toLatin1().constData());
+        QWidget* w = p.window(window.toLatin1().constData());
         QVERIFY(w);
         if (page >= 0)
-            p.find<QTabWidget>("PageControl1")->setCurrentIndex(page);
+            p.showPage(page);
         w->show();
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w));
@@ -185,6 +186,7 @@ void CommandsTest::closingTheMainWindowEndsTheProgram() {
 // message per command, the first, and every page is recomputed.
 void CommandsTest::aCommandShowsOneMessageAtMost() {
     StartedProgram p(1031, QStringLiteral(","));
+    p.showEveryPage();
     test::retype(p.find("Edit1"), QStringLiteral("-"));
     test::retype(p.find("Edit17"), QStringLiteral("x"));
     test::retype(p.find("Edit11"), QStringLiteral("+"));
@@ -227,7 +229,7 @@ void CommandsTest::aCommandShowsOneMessageAtMost() {
 void CommandsTest::ferriteWindowTakesOverTheFerritePage() {
     StartedProgram p(1031, QStringLiteral(","));
     QCOMPARE(p.find("FerriteImpedanceWindow"), nullptr);
-    p.find<QTabWidget>("PageControl1")->setCurrentIndex(1);
+    p.showPage("TabSheet2");
     test::choose(p.find<QComboBox>("ComboBox5"), 17);       // FT240
     test::retype(p.find("Edit17"), QStringLiteral("100"));  // µH: N = 8.98
     test::retype(p.find("Edit18"), QStringLiteral("1500")); // kHz
@@ -248,7 +250,7 @@ void CommandsTest::ferriteWindowTakesOverTheFerritePage() {
     // From another page the window keeps what it shows.
     test::retype(w->findChild<QLineEdit*>(QStringLiteral("turnsField")), QStringLiteral("12"));
     w->close();
-    p.find<QTabWidget>("PageControl1")->setCurrentIndex(0);
+    p.showPage("TabSheet1");
     p.action("ferriteImpedanceAction")->trigger();
     QCOMPARE(p.find("FerriteImpedanceWindow"), w);
     QCOMPARE(shown("turnsField"), QStringLiteral("12"));

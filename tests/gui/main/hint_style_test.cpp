@@ -64,6 +64,7 @@ void HintStyleTest::keepsTheDesktopStyle() {
     // Every window shares that one style: starting the program, and a second
     // installation, leave it in place.
     StartedProgram p(1031, QStringLiteral(","));
+    p.openEverything();
     gui::InstallHintStyle();
     QCOMPARE(QApplication::style(), style);
     for (QWidget* window : p.main()->windows())
@@ -94,7 +95,7 @@ void HintStyleTest::tooltipsShowTheShortHint() {
     QFETCH(QString, hint);
     QFETCH(QString, tooltip);
     StartedProgram p(languageId, QStringLiteral("."));
-    QWidget* w = p.find(window.toLatin1().constData());
+    QWidget* w = p.window(window.toLatin1().constData());
     QVERIFY(w);
     QWidget* target = w->objectName() == control ? w : w->findChild<QWidget*>(control);
     QVERIFY(target);

@@ -192,6 +192,7 @@ private slots:
 
 void InventoryTest::everyNameKindAndTag() {
     StartedProgram p(1031, QStringLiteral(","));
+    p.openEverything();
     p.action("ferriteImpedanceAction")->trigger();
     Listing expected;
     for (const Entry& e : kInventory) {
@@ -221,6 +222,7 @@ void InventoryTest::everyNameKindAndTag() {
 // one component's in its window.
 void InventoryTest::namesAreUniqueWithinTheirWindow() {
     StartedProgram p(2057, QStringLiteral("."));
+    p.openEverything();
     p.action("ferriteImpedanceAction")->trigger();
     for (QWidget* window : p.main()->windows()) {
         QSet<QString> widgets, others;
@@ -236,6 +238,7 @@ void InventoryTest::namesAreUniqueWithinTheirWindow() {
 // there in both languages or in neither.
 void InventoryTest::everyTagHasTextsInBothLanguages() {
     StartedProgram p(1031, QStringLiteral(","));
+    p.openEverything();
     p.action("ferriteImpedanceAction")->trigger();
     QList<QObject*> tagged;
     for (QWidget* window : p.main()->windows())
@@ -265,6 +268,7 @@ void InventoryTest::coloursMarkTheRolesOfFields_data() {
 void InventoryTest::coloursMarkTheRolesOfFields() {
     QFETCH(int, languageId);
     StartedProgram p(languageId, QStringLiteral("."));
+    p.openEverything();
     p.action("ferriteImpedanceAction")->trigger();
     auto background = [](const QWidget* w) { return w->palette().color(QPalette::Base); };
     for (QWidget* window : p.main()->windows()) {

@@ -74,6 +74,7 @@ void KeyboardTest::escapeClosesAToolWindow() {
 
 void KeyboardTest::unknownCoresPageReadsTopToBottom() {
     test::StartedProgram p(1031, QStringLiteral("."));
+    p.main()->unknownCorePage();
     QWidget* w = p.find("Edit20");
     QVERIFY(w);
     QStringList order;
@@ -110,6 +111,8 @@ void KeyboardTest::captionsNameTheirFields() {
     QFETCH(QString, field);
     test::StartedProgram p(1031, QStringLiteral("."));
     p.action("RCu1")->trigger();
+    p.main()->unknownCorePage();
+    p.main()->airCoilPage();
     QWidget* root = p.find(window.toLatin1().constData());
     QVERIFY(root);
     auto* label = root->findChild<QLabel*>(caption);

@@ -76,10 +76,10 @@ void ResultFieldsTest::absurdValueKeepsTheWindowSize() {
     QFETCH(QString, result);
 
     StartedProgram p(1031, QStringLiteral(","));
-    QWidget* w = p.find(window.toLatin1().constData());
+    QWidget* w = p.window(window.toLatin1().constData());
     QVERIFY(w);
     if (page >= 0)
-        p.find<QTabWidget>("PageControl1")->setCurrentIndex(page);
+        p.showPage(page);
     w->show();
     settle();
     const QSize before = w->size();
@@ -115,6 +115,7 @@ void ResultFieldsTest::absurdValueKeepsTheWindowSize() {
 // A field without a reserved width would size itself to its text again.
 void ResultFieldsTest::everyResultFieldReservesItsWidth() {
     StartedProgram p(1033, QStringLiteral("."));
+    p.openEverything();
     int fields = 0;
     for (QWidget* window : p.main()->windows())
         for (gui::ResultLabel* label : window->findChildren<gui::ResultLabel*>()) {
@@ -139,16 +140,19 @@ void ResultFieldsTest::shortTextIsNotElided() {
 void ResultFieldsTest::catalogueTextsAreShownWhole() {
     StartedProgram p(1031, QStringLiteral(","));
     p.main()->show();
-    const char* const lists[] = {"ComboBox1", "ComboBox2", "ComboBox5",  "ComboBox6",
-                                 "ComboBox3", "ComboBox4", "ComboBox16", "ComboBox17"};
+    // clang-format off
+    const QPair<const char*, const char*> lists[] = {
+        {"TabSheet1", "ComboBox1"}, {"TabSheet1", "ComboBox2"}, {"TabSheet2", "ComboBox5"},  {"TabSheet2", "ComboBox6"},
+        {"TabSheet3", "ComboBox3"}, {"TabSheet3", "ComboBox4"}, {"TabSheet6", "ComboBox16"}, {"TabSheet6", "ComboBox17"}};
+    // clang-format on
     for (const char* units : {"mmcm1", "inchfootAWG1"}) {
         p.action(units)->trigger();
         for (const char* language : {"Deutsch1", "English1"}) {
             p.action(language)->trigger();
-            for (const char* name : lists) {
+            for (const auto& [sheet, name] : lists) {
+                p.showPage(sheet);
                 auto* list = p.find<QComboBox>(name);
                 QVERIFY(list);
-                p.find<QTabWidget>("PageControl1")->setCurrentWidget(list->parentWidget());
                 const int start = list->currentIndex();
                 for (int i = 0; i < list->count(); ++i) {
                     test::choose(list, i);
@@ -171,8 +175,7 @@ void ResultFieldsTest::catalogueTextsAreShownWhole() {
 // number, not what fits on screen.
 void ResultFieldsTest::takingOverALongAlCopiesEveryDigit() {
     StartedProgram p(1033, QStringLiteral("."));
-    QWidget* tool = p.find("TForm3");
-    tool->show();
+    QWidget* tool = p.window("TForm3");
     test::retype(tool->findChild<QLineEdit*>(QStringLiteral("Edit1")), QStringLiteral("1"));
     test::retype(tool->findChild<QLineEdit*>(QStringLiteral("Edit2")), QStringLiteral("1e4000"));
     auto* al = tool->findChild<gui::ResultLabel*>(QStringLiteral("Label4"));
@@ -180,7 +183,7 @@ void ResultFieldsTest::takingOverALongAlCopiesEveryDigit() {
     settle();
     QVERIFY(al->shownText() != al->text());
 
-    p.find<QTabWidget>("PageControl1")->setCurrentIndex(4);
+    p.showPage("TabSheet4");
     p.find<QPushButton>("BitBtn1")->click();
     QCOMPARE(p.find<QLineEdit>("Edit20")->text(), al->text());
     QCOMPARE(p.errors.messages, QStringList());

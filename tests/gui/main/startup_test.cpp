@@ -23,12 +23,12 @@ class StartupTest : public QObject {
 private slots:
     void startsFromLocale_data();
     void startsFromLocale();
-    void windowsAreCreatedInOrderAndCarryTheStartLanguage_data();
-    void windowsAreCreatedInOrderAndCarryTheStartLanguage();
+    void startBuildsTheFrontPageAloneAndOpeningBuildsTheRest_data();
+    void startBuildsTheFrontPageAloneAndOpeningBuildsTheRest();
     void startSelections();
     void frameAndDefaults();
     void versionTextsAgreeWithTheProject();
-    void windowsAreBuiltWhenFirstAskedFor();
+    void aWindowBuiltLateShowsTheChoicesOfNow();
 };
 
 void StartupTest::startsFromLocale_data() {
@@ -75,16 +75,16 @@ void StartupTest::startsFromLocale() {
     QCOMPARE(test::labelText(p.main(), "Label8"), english ? QStringLiteral("OD") : QStringLiteral("Da"));
     QCOMPARE(test::labelText(p.main(), "Label10"), usUnits ? QStringLiteral(" in") : QStringLiteral(" mm"));
     QCOMPARE(p.find("Label240")->isHidden(), !usUnits);
-    QCOMPARE(test::labelText(p.find("TForm4"), "Label7"), usUnits ? QStringLiteral(" AWG") : QStringLiteral(" mm"));
+    QCOMPARE(test::labelText(p.window("TForm4"), "Label7"), usUnits ? QStringLiteral(" AWG") : QStringLiteral(" mm"));
     QCOMPARE(p.main()->helpFile(),
              StartedProgram::kFolder + (english ? QStringLiteral("torvex11_e.hlp") : QStringLiteral("torvex11_d.hlp")));
     // The start computes every page with empty inputs: nothing may fail.
     QCOMPARE(p.errors.messages, QStringList());
 }
 
-void StartupTest::windowsAreCreatedInOrderAndCarryTheStartLanguage_data() {
+void StartupTest::startBuildsTheFrontPageAloneAndOpeningBuildsTheRest_data() {
     QTest::addColumn<int>("languageId");
-    QTest::addColumn<QStringList>("titles"); // TForm1, TAboutBox, TForm2 ... TForm5
+    QTest::addColumn<QStringList>("titles"); // TForm1, TAboutBox, TForm2 ... TForm5, in the order opened
 
     // clang-format off
     QTest::newRow("German") << 1031
@@ -96,25 +96,34 @@ void StartupTest::windowsAreCreatedInOrderAndCarryTheStartLanguage_data() {
     // clang-format on
 }
 
-void StartupTest::windowsAreCreatedInOrderAndCarryTheStartLanguage() {
+void StartupTest::startBuildsTheFrontPageAloneAndOpeningBuildsTheRest() {
     QFETCH(int, languageId);
     QFETCH(QStringList, titles);
     StartedProgram p(languageId, QStringLiteral(","));
 
-    QStringList names, shownTitles;
-    for (QWidget* w : p.main()->windows())
-        names << w->objectName();
-    QCOMPARE(names, (QStringList{"TForm1", "TAboutBox", "TForm2", "TForm3", "TForm4", "TForm5"}));
+    // At start: the main window, and on it the front page only.
+    QCOMPARE(p.main()->windows(), QList<QWidget*>{p.main()});
+    QTabWidget* pages = p.pages();
+    for (int i = 1; i < pages->count(); ++i)
+        QVERIFY2(pages->widget(i)->children().isEmpty(), qPrintable(pages->widget(i)->objectName()));
+    QCOMPARE(p.find("ComboBox5"), nullptr);
+    // A page shown for the first time is built, computed, in the start language.
+    p.showPage("TabSheet2");
+    QCOMPARE(p.find<QComboBox>("ComboBox5")->currentText(), QStringLiteral("FT50"));
+    QCOMPARE(test::labelText(p.main(), "Label124"), languageId == 1031 ? QStringLiteral("Da") : QStringLiteral("OD"));
+    QVERIFY(!test::labelText(p.main(), "Label118").isEmpty());
 
-    // Opened from the tool bar for the first time, each already speaks the
-    // start language.
-    for (const char* button : {"ToolButton2", "ToolButton1", "ToolButton3", "ToolButton5"})
-        p.find<QToolButton>(button)->click();
-    p.action("Info1")->trigger();
+    // Opened for the first time, from the menu or the tool bar, each window
+    // already speaks the start language; windows() lists them as built.
+    QStringList names, shownTitles;
+    for (const char* opener : {"Info1", "ToolButton2", "Permeabilitt1", "ToolButton3", "Umrechnungminch1"})
+        p.open(opener);
     for (QWidget* w : p.main()->windows()) {
+        names << w->objectName();
         QVERIFY2(w == p.main() || w->isVisible(), qPrintable(w->objectName()));
         shownTitles << w->windowTitle();
     }
+    QCOMPARE(names, (QStringList{"TForm1", "TAboutBox", "TForm2", "TForm3", "TForm4", "TForm5"}));
     QCOMPARE(shownTitles, titles);
     auto* group = p.find("TForm3")->findChild<QGroupBox*>(QStringLiteral("GroupBox1"));
     QVERIFY(group);
@@ -134,6 +143,7 @@ void StartupTest::windowsAreCreatedInOrderAndCarryTheStartLanguage() {
 // The default selection of every list of the main window.
 void StartupTest::startSelections() {
     StartedProgram p(1031, QStringLiteral(","));
+    p.showEveryPage();
     // clang-format off
     const QList<QPair<const char*, const char*>> selections{
         {"ComboBox2", "T50"},        {"ComboBox1", "2"},    {"ComboBox9", "µH"},  {"ComboBox10", "kHz"},
@@ -165,8 +175,15 @@ void StartupTest::frameAndDefaults() {
     main->show();
     QVERIFY(QTest::qWaitForWindowExposed(main));
     QCOMPARE(main->focusWidget()->objectName(), QStringLiteral("ComboBox2"));
-    // Not resizable: the window is held at its layout's size.
+    // Not resizable: the window is held at its layout's size, which the
+    // pages built later fit into.
     QCOMPARE(main->minimumSize(), main->maximumSize());
+    const QSize size = main->size();
+    for (const char* sheet : StartedProgram::kSheets) {
+        p.showPage(sheet);
+        QCoreApplication::processEvents();
+        QCOMPARE(main->size(), size);
+    }
 }
 
 // The captions that carry the version are the program's own texts; they must
@@ -174,6 +191,7 @@ void StartupTest::frameAndDefaults() {
 void StartupTest::versionTextsAgreeWithTheProject() {
     const QString version = QString::fromLatin1(kVersion.data(), qsizetype(kVersion.size()));
     StartedProgram p(1031, QStringLiteral(","));
+    p.open("Info1");
     for (const char* language : {"Deutsch1", "English1"}) {
         p.action(language)->trigger();
         QCOMPARE(p.main()->windowTitle(), QStringLiteral(" Torvex ") + version);
@@ -184,30 +202,29 @@ void StartupTest::versionTextsAgreeWithTheProject() {
     }
 }
 
-// Nothing outside a window assumes that it exists: the main window alone
-// switches units and language, and a window built afterwards shows what is
-// chosen now. The copy buttons build the AL-and-µi window they read.
-void StartupTest::windowsAreBuiltWhenFirstAskedFor() {
-    test::RecordingErrorReporter errors;
-    test::RecordingHelpViewer help;
-    gui::PlatformServices services;
-    services.chooseFromLanguageId(1031);
-    services.errors = &errors;
-    services.help = &help;
-    gui::MainWindow main(services);
-    QCOMPARE(main.windows(), QList<QWidget*>{&main});
+// A page or window built after a switch of units and language shows what
+// is chosen now; the copper-resistance window too takes the units shown,
+// not those of the start. The copy buttons build the AL-and-µi window they
+// read.
+void StartupTest::aWindowBuiltLateShowsTheChoicesOfNow() {
+    StartedProgram p(1031, QStringLiteral(","));
+    p.action("inchfootAWG1")->trigger();
+    p.action("English1")->trigger();
+    QWidget* copper = p.open("ToolButton3");
+    QCOMPARE(test::labelText(copper, "Label7"), QStringLiteral(" AWG"));
+    QCOMPARE(copper->windowTitle(), QStringLiteral(" Resistance of Copper Wire"));
 
-    main.useUsUnits();
-    main.showEnglish();
-    QWidget& copper = main.copperResistanceWindow();
-    QCOMPARE(test::labelText(&copper, "Label7"), QStringLiteral(" AWG"));
-    QCOMPARE(copper.windowTitle(), QStringLiteral(" Resistance of Copper Wire"));
-
-    main.unknownCorePage().copyAlFromTool();
-    QCOMPARE(main.windows().size(), 3);
-    QCOMPARE(main.windows().last()->objectName(), QStringLiteral("TForm3"));
-    QCOMPARE(main.windows().last()->windowTitle(), QStringLiteral(" Determine AL and µi"));
-    QCOMPARE(errors.messages, QStringList());
+    p.showPage("TabSheet2");
+    QCOMPARE(test::labelText(p.main(), "Label127"), QStringLiteral(" in"));
+    QCOMPARE(test::labelText(p.main(), "Label124"), QStringLiteral("OD"));
+    p.showPage("TabSheet4");
+    p.find<QPushButton>("BitBtn2")->click();
+    QCOMPARE(p.main()->windows().size(), 3);
+    QWidget* al = p.main()->windows().last();
+    QCOMPARE(al->objectName(), QStringLiteral("TForm3"));
+    QCOMPARE(al->windowTitle(), QStringLiteral(" Determine AL and µi"));
+    QVERIFY(!al->isVisible());
+    QCOMPARE(p.errors.messages, QStringList());
 }
 
 QTEST_MAIN(StartupTest)
