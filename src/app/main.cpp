@@ -3,6 +3,7 @@
 
 #include "command_line.h"
 #include "main_window.h"
+#include "platform/application_title.h"
 #include "platform/system_platform.h"
 #include "program.h"
 #include "version.h"
@@ -22,7 +23,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Torvex"));
     const QString version = QString::fromLatin1(torvex::kVersion.data(), qsizetype(torvex::kVersion.size()));
     QApplication::setApplicationVersion(version);
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Torvex ") + version);
+    // The title of message boxes. (Qt's application display name would be
+    // appended to every window's caption.)
+    torvex::gui::SetApplicationTitle(QStringLiteral("Torvex ") + version);
     // Ties the windows to the installed torvex.desktop (name and icon in the
     // desktop's task bar).
     QGuiApplication::setDesktopFileName(QStringLiteral("torvex"));

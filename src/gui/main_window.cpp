@@ -7,6 +7,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -38,6 +39,7 @@
 #include "widgets/hints.h"
 #include "widgets/make.h"
 #include "widgets/report_source.h"
+#include "widgets/window_size.h"
 
 // Resources compiled into a static library must be registered by name.
 static void initTorvexResources() { Q_INIT_RESOURCE(torvex); }
@@ -108,7 +110,14 @@ MainWindow::MainWindow(const PlatformServices& services)
     // After the choices, so that the front page is built once, in the start
     // language and units.
     buildPages();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // The pages' area is reserved; the tab captions set the width, in the
+    // wider of the two languages.
+    auto showTabsIn = [this](Language language) {
+        for (int i = 0; i < m_pages->count(); ++i)
+            m_pages->setTabText(i, TableText(tagOf(m_pages->widget(i)), language));
+    };
+    KeepLargestSize(this, {[=] { showTabsIn(Language::German); }, [=] { showTabsIn(Language::English); }});
+    showTabsIn(m_settings->language());
     m_ironPage->focusSizeList();
     restorePages();
 }
@@ -175,7 +184,7 @@ void MainWindow::buildToolBar() {
     bar->setIconSize(kToolImageSize);
     bar->setFixedHeight(kToolBarHeight);
     bar->toggleViewAction()->setVisible(false);
-    setBackground(bar, tooltipBackground());
+    paint(bar, Paint::Tooltip);
     addToolBar(Qt::TopToolBarArea, bar);
 
     struct ToolButton {
@@ -224,7 +233,17 @@ void MainWindow::buildPages() {
     QFont bold = m_pages->tabBar()->font();
     bold.setBold(true);
     m_pages->tabBar()->setFont(bold);
+    setTextColour(m_pages->tabBar(), kMessageRed);
     setCentralWidget(m_pages);
+    // Ctrl+Tab and Ctrl+Shift+Tab turn the pages from any control, also from
+    // a list, which would otherwise keep the keys.
+    for (const auto& [keys, step] :
+         {std::pair{QKeySequence::NextChild, 1}, std::pair{QKeySequence::PreviousChild, -1}}) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this, step] {
+            m_pages->setCurrentIndex((m_pages->currentIndex() + step + m_pages->count()) % m_pages->count());
+        });
+    }
 
     // Decided now, from the font: the window is as large as its largest
     // page needs before that page exists.
@@ -254,8 +273,7 @@ PageSheet* MainWindow::addSheet(const char* name, int tag, int helpContext, QSiz
         m_results->addContextMenu(page);
         restorePage(sheet->objectName(), *page);
     });
-    const int index = m_pages->addTab(sheet, TableText(tag, m_settings->language()));
-    m_pages->tabBar()->setTabTextColor(index, kMessageRed);
+    m_pages->addTab(sheet, TableText(tag, m_settings->language()));
     return sheet;
 }
 

@@ -65,6 +65,7 @@ void MainWindow::followSettings(DisplaySettings::Change what) {
         ApplyLanguage({this}, m_settings->language());
         m_german->setChecked(!m_settings->english());
         m_english->setChecked(m_settings->english());
+        m_services.help->followLanguage(helpFile());
         break;
     case DisplaySettings::Change::Units:
         m_usUnits->setChecked(m_settings->usUnits());

@@ -183,7 +183,8 @@ void AirCoilPage::createStraightGroup() {
     m_wire->setEditable(true);
     m_wire->setInsertPolicy(QComboBox::NoInsert);
     m_wire->setFixedWidth(m_wire->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 40);
-    setBackground(m_wire, kEntryLime);
+    m_wire->setMaxVisibleItems(kListLines);
+    paint(m_wire, Paint::Entry);
     m_wireLength = EntryField(g, "Edit23", kFieldWidth);
     m_withoutSkin = make<QRadioButton>(g, "RadioButton1", 223);
     m_withoutSkin->setText(TableText(223, shown));
@@ -191,6 +192,11 @@ void AirCoilPage::createStraightGroup() {
     m_withSkin = make<QRadioButton>(g, "RadioButton2", 222);
     m_withSkin->setText(TableText(222, shown));
     m_conductorGaugeMark = GaugeMark(g, "Label246");
+    // In metric units the hidden mark gives its room up, so that the field
+    // starts right under its caption "D".
+    QSizePolicy markPolicy = m_conductorGaugeMark->sizePolicy();
+    markPolicy.setRetainSizeWhenHidden(false);
+    m_conductorGaugeMark->setSizePolicy(markPolicy);
     m_conductorWireUnit = unitCaption(g, "Label169", " mm", " AWG");
     m_conductorLengthUnit = unitCaption(g, "Label172", " mm", " mm");
     m_conductorInductance = ResultField(g, "Label170", QStringLiteral("00000.0"), kResultLook);
@@ -298,7 +304,7 @@ void AirCoilPage::applyStraightUnits() {
         }
         m_conductorWireUnit->setText(QStringLiteral(" AWG"));
         m_conductorGaugeMark->show();
-        setBackground(m_wire, kListYellow);
+        paint(m_wire, Paint::List);
         m_conductorLengthUnit->setText(QStringLiteral(" in"));
     } else {
         m_conductorWireUnit->setText(QStringLiteral(" mm"));
@@ -311,7 +317,7 @@ void AirCoilPage::applyStraightUnits() {
         // Becoming editable gives the list a new line edit; the filter goes
         // on it as on the first one.
         m_context.keyFilter().attach(m_wire);
-        setBackground(m_wire, kEntryLime);
+        paint(m_wire, Paint::Entry);
         m_conductorGaugeMark->hide();
         m_conductorLengthUnit->setText(QStringLiteral(" mm"));
     }

@@ -159,8 +159,8 @@ CataloguePage::CataloguePage(PageContext& context, const CatalogueNames& names, 
 
     QLabel* footer = caption(names.footer);
     footer->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    setTextColour(footer, kFooterBlue);
     setBold(footer);
+    setTextColour(footer, kFooterBlue);
 
     auto* pageLayout = new QVBoxLayout(this);
     pageLayout->setContentsMargins(8, 6, 8, 4);

@@ -67,7 +67,12 @@ IronPowderPage::IronPowderPage(PageContext& context, QWidget* parent)
     mix->addWidget(caption({"Label5", 5}), 0, 1, 1, 2);
     m_frequencyRange = valueField("Label6", QStringLiteral("0,05...0,5"), Qt::AlignCenter);
     mix->addWidget(m_frequencyRange, 1, 1, Qt::AlignTop);
-    mix->addWidget(caption({"Label7", 0, "MHz"}), 1, 2, Qt::AlignTop);
+    // As high as the framed field and centred as its text is, so that the
+    // unit stands on the same baseline.
+    QLabel* megahertz = caption({"Label7", 0, "MHz"});
+    megahertz->setFixedHeight(m_frequencyRange->sizeHint().height());
+    megahertz->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    mix->addWidget(megahertz, 1, 2, Qt::AlignTop);
     coreExtras()->addLayout(mix);
     coreExtras()->addStretch(1);
 }

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "pages/page.h"
+#include "widgets/captions.h"
 
 namespace torvex::gui {
 
@@ -24,6 +25,7 @@ Page& PageSheet::build() {
         layout->setContentsMargins(0, 0, 0, 0);
         m_page = m_builder(this);
         layout->addWidget(m_page);
+        LinkCaptionsToFields(m_page);
         m_page->catchUp();
         emit built(m_page);
     }

@@ -62,8 +62,7 @@ QFont BoldFont(const QFont& base, int points) {
 
 QLabel* OrderingCodeField(QWidget* parent) {
     QLabel* code = FixedCaption(parent, "Label67");
-    setBackground(code, kCodeBlue);
-    setTextColour(code, Qt::white);
+    paint(code, Paint::OrderingCode);
     code->setAlignment(Qt::AlignCenter);
     code->setWordWrap(true);
     code->setFont(BoldFont(code->font(), kCodePoints));
@@ -100,8 +99,7 @@ SiferritPage::SiferritPage(PageContext& context, QWidget* parent)
     m_application->setFixedWidth(m_orderingCode->minimumWidth());
     extras->addWidget(m_application);
     m_frequencyRange = FixedCaption(this, "Label155");
-    setBackground(m_frequencyRange, kRangeGrey);
-    setTextColour(m_frequencyRange, Qt::white);
+    paint(m_frequencyRange, Paint::FrequencyRange);
     m_frequencyRange->setFont(BoldFont(m_frequencyRange->font(), m_frequencyRange->font().pointSize()));
     m_frequencyRange->setAlignment(Qt::AlignCenter);
     m_frequencyRange->setFixedWidth(m_orderingCode->minimumWidth());

@@ -39,6 +39,17 @@ QLabel* prefix(QWidget* parent, const char* name, const char* text, const char* 
     return ReserveWidth(fixed(parent, name, text), QString::fromUtf8(widest));
 }
 
+// An SI prefix standing right before its ohm sign, whatever its width.
+QHBoxLayout* ohms(QLabel* prefix, QLabel* ohm) {
+    prefix->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* pair = new QHBoxLayout;
+    pair->setSpacing(0);
+    pair->addWidget(prefix);
+    pair->addWidget(ohm);
+    pair->addStretch();
+    return pair;
+}
+
 } // namespace
 
 report::Report UnknownCorePage::report() const {
@@ -156,19 +167,20 @@ void UnknownCorePage::layOut() {
     auto* results = new QGridLayout;
     results->setHorizontalSpacing(4);
     // clang-format off
-    const std::array<QWidget*, 5> resultRows[] = {
-        {caption("Label54", 54), nullptr, m_turnsResult, nullptr, nullptr},
-        {caption("Label159", 159), m_gaugeMark, m_wireDiameter, m_wireDiameterUnit, nullptr},
-        {caption("Label158", 158), nullptr, m_wireLength, m_wireLengthUnit, nullptr},
-        {fixed(this, "Label231", "XL ="), nullptr, m_reactance, m_reactancePrefix, fixed(this, "Label234", "Ω")},
+    const std::array<QWidget*, 4> resultRows[] = {
+        {caption("Label54", 54), nullptr, m_turnsResult, nullptr},
+        {caption("Label159", 159), m_gaugeMark, m_wireDiameter, m_wireDiameterUnit},
+        {caption("Label158", 158), nullptr, m_wireLength, m_wireLengthUnit},
+        {fixed(this, "Label231", "XL ="), nullptr, m_reactance, nullptr},
     };
     // clang-format on
     for (int row = 0; row < 4; ++row)
-        for (int column = 0; column < 5; ++column)
+        for (int column = 0; column < 4; ++column)
             if (QWidget* widget = resultRows[row][std::size_t(column)])
                 results->addWidget(widget, row, column, column == 1 ? Qt::AlignRight : Qt::Alignment());
+    results->addLayout(ohms(m_reactancePrefix, fixed(this, "Label234", "Ω")), 3, 3);
     results->setColumnMinimumWidth(1, 12);
-    results->setColumnStretch(5, 1);
+    results->setColumnStretch(4, 1);
 
     auto* calculation = new QHBoxLayout;
     calculation->addLayout(inputs);
@@ -184,9 +196,9 @@ void UnknownCorePage::layOut() {
                                          m_inductanceOfTurns, m_inductanceOfTurnsUnit})
         second->addWidget(widget);
     second->addSpacing(16);
-    for (QWidget* widget : std::initializer_list<QWidget*>{fixed(this, "Label237", "XL = "), m_reactanceOfTurns,
-                                                           m_reactanceOfTurnsPrefix, fixed(this, "Label238", "Ω")})
-        second->addWidget(widget);
+    second->addWidget(fixed(this, "Label237", "XL = "));
+    second->addWidget(m_reactanceOfTurns);
+    second->addLayout(ohms(m_reactanceOfTurnsPrefix, fixed(this, "Label238", "Ω")));
     second->addStretch();
 
     auto* page = new QVBoxLayout(this);
@@ -196,6 +208,17 @@ void UnknownCorePage::layOut() {
     page->addSpacing(12);
     page->addWidget(m_turnsGroup);
     page->addStretch();
+
+    // The keyboard goes as the page reads: top to bottom, left to right.
+    // clang-format off
+    QWidget* const order[] = {m_al, m_alUnit, m_takeAl,
+                              m_da, m_di, m_h, m_takeDimensions,
+                              m_inductance, m_inductanceUnit,
+                              m_frequency, m_frequencyUnit,
+                              m_turns};
+    // clang-format on
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
 }
 
 void UnknownCorePage::connectInputs() {

@@ -18,18 +18,21 @@ public:
     void showContents(const QString& helpFile) override;
     void showContext(const QString& helpFile, int context) override;
     void close() override;
+    void followLanguage(const QString& helpFile) override;
 
     QWidget* window() const; // null until first shown
     QString currentFile() const;
 
 private:
-    bool open(const QString& helpFile, const QString& anchor);
+    enum class Bring { ToFront, Quietly };
+    bool open(const QString& helpFile, const QString& anchor, Bring bring = Bring::ToFront);
     void followLink(const QUrl& url);
     void reportMissing(const QString& helpFile);
     ErrorReporter* m_errors = nullptr;
     QPointer<QWidget> m_window;
     QTextBrowser* m_browser = nullptr;
     QString m_file;
+    QString m_anchor; // the topic shown last ("context-41"), empty for the contents
 };
 
 } // namespace torvex::gui

@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "platform/application_title.h"
+
 namespace torvex::gui {
 
 void MessageBoxReporter::showError(const QString& message) {
-    QMessageBox::critical(QApplication::activeWindow(), QGuiApplication::applicationDisplayName(), message);
+    QMessageBox::critical(QApplication::activeWindow(), ApplicationTitle(), message);
 }
 
 } // namespace torvex::gui

@@ -20,6 +20,9 @@ public:
     virtual void showContents(const QString& helpFile) = 0;
     virtual void showContext(const QString& helpFile, int context) = 0;
     virtual void close() = 0;
+    // The language has changed and `helpFile` is its help: an open viewer
+    // shows the topic it shows now from that file; a closed one stays closed.
+    virtual void followLanguage(const QString& helpFile) { (void)helpFile; }
 };
 
 // What the program reads from its platform at start, and the services it

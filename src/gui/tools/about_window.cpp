@@ -7,17 +7,22 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <functional>
+#include <qdrawutil.h>
 
 #include "widgets/builders.h"
 #include "widgets/colours.h"
 #include "widgets/language.h"
 #include "widgets/make.h"
 #include "widgets/window_context.h"
+#include "widgets/window_size.h"
 
 // Resources compiled into a static library must be registered by name.
 static void initAboutResources() { Q_INIT_RESOURCE(about); }
@@ -31,6 +36,21 @@ constexpr QSize kProgramPictureSize{97, 65};
 constexpr QSize kFlagSize{32, 32};
 constexpr int kLicenceText = 2050;      // "Lizenz: GNU GPL 3 oder neuer"
 constexpr int kMaterialDataText = 2400; // "Materialdaten: Fair-Rite Products Corp."
+constexpr QSize kClientSize{284, 223};
+
+// A panel with two bevels of one pixel each: a lowered one outside and a
+// raised one inside, so that the panel stands in a shallow trough.
+class BevelledPanel : public QFrame {
+public:
+    explicit BevelledPanel(QWidget* parent) : QFrame(parent) { setContentsMargins(2, 2, 2, 2); }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        qDrawShadePanel(&painter, rect(), palette(), true, 1);
+        qDrawShadePanel(&painter, rect().adjusted(1, 1, -1, -1), palette(), false, 1);
+    }
+};
 
 // A picture that answers a click; the language switch treats it as an image
 // (it only takes a hint from the text table).
@@ -58,9 +78,8 @@ AboutWindow::AboutWindow(WindowContext& context)
     setProperty("tag", 356);
     const Language shown = m_context.settings().language();
 
-    auto* panel = make<QFrame>(this, "Panel1");
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setLineWidth(2);
+    auto* panel = new BevelledPanel(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
 
     m_programIcon = Picture<QLabel>(panel, "ProgramIcon", 0, QStringLiteral(":/about/toroid.svg"), kProgramPictureSize);
 
@@ -152,12 +171,15 @@ AboutWindow::AboutWindow(WindowContext& context)
     buttons->addWidget(m_ok);
 
     auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(8, 8, 8, 8);
+    outer->setSpacing(6);
+    panelLayout->setContentsMargins(8, 6, 8, 6);
+    panelLayout->setSpacing(4);
     outer->addWidget(panel);
     outer->addLayout(buttons);
-    outer->setSizeConstraint(QLayout::SetFixedSize);
-    setMinimumSize(284, 223);
 
     connect(m_ok, &QPushButton::clicked, this, &QWidget::hide);
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::hide);
     connect(m_timer, &QTimer::timeout, this, &AboutWindow::restoreProgramPicture);
 
     // The key sequence must work whatever control has the focus. None of the
@@ -165,6 +187,12 @@ AboutWindow::AboutWindow(WindowContext& context)
     // travels on to the window, where exactly one filter sees it once.
     installEventFilter(this);
     m_ok->setFocus();
+
+    // The client area is the window's own; a larger font (a desktop scaled
+    // up) may need more, in either language.
+    KeepLargestSize(this, {[this] { ApplyLanguage({this}, Language::German); },
+                           [this] { ApplyLanguage({this}, Language::English); }});
+    setFixedSize(size().expandedTo(kClientSize));
 
     followSettings(DisplaySettings::Change::Language);
     connect(&m_context.settings(), &DisplaySettings::changed, this, &AboutWindow::followSettings);
@@ -181,6 +209,9 @@ void AboutWindow::showEvent(QShowEvent* event) {
         m_picturesDrawn = true;
         DrawPictures(this);
         m_ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+        // Centred on the screen the first time; later where the user left it.
+        if (const QScreen* screen = this->screen())
+            move(screen->availableGeometry().center() - rect().center());
     }
     QWidget::showEvent(event);
 }

@@ -84,7 +84,7 @@ void ConversionWindow::createControls() {
     auto* gaugeMark = makeLabel(gauges, "Label9", "# ");
     m_gauge = SelectionList(gauges, "ComboBox3", GaugeNames(), kDefaultGaugeIndex);
     auto* awg = makeLabel(gauges, "Label10", " AWG");
-    m_gaugeInches = ResultField(gauges, "Label13", QStringLiteral("0.000000 in"), {.background = tooltipBackground()});
+    m_gaugeInches = ResultField(gauges, "Label13", QStringLiteral("0.000000 in"), {.paint = Paint::Tooltip});
     auto* equals = makeLabel(gauges, "Label12", "= D =");
     m_gaugeMillimetres = ResultField(gauges, "Label3", QStringLiteral("00.000"));
     auto* mm = makeLabel(gauges, "Label7", " mm");

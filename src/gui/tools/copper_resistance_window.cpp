@@ -62,6 +62,7 @@ void CopperResistanceWindow::createControls() {
     m_gaugeMark = FixedCaption(this, "Label2", QStringLiteral("# "));
     m_diameter = make<QComboBox>(this, "ComboBox2");
     m_diameter->setInsertPolicy(QComboBox::NoInsert); // a typed diameter never becomes a list entry
+    m_diameter->setMaxVisibleItems(kListLines);
     m_diameter->setFixedWidth(m_length->minimumWidth());
     m_diameterUnit = ReserveWidth(FixedCaption(this, "Label7", QStringLiteral(" mm")), QStringLiteral(" AWG"), 12);
 
@@ -139,10 +140,10 @@ void CopperResistanceWindow::configureUnits(bool usUnits) {
     if (usUnits) {
         m_diameter->addItems(GaugeNames());
         m_diameter->setCurrentIndex(kDefaultGaugeIndex);
-        setBackground(m_diameter, kListYellow);
+        paint(m_diameter, Paint::List);
     } else {
         m_diameter->clearEditText();
-        setBackground(m_diameter, kEntryLime);
+        paint(m_diameter, Paint::Entry);
         // Becoming editable gives the list a new line edit, which needs the filter.
         m_context.keyFilter().attach(m_diameter);
     }

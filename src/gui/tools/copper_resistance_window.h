@@ -24,6 +24,7 @@ public:
 protected:
     void followSettings(DisplaySettings::Change what) override;
     void recomputeAll() override { recompute(); }
+    void showUnits(UnitSystem units) override { configureUnits(units == UnitSystem::Us); }
 
 private:
     void createControls();

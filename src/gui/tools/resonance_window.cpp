@@ -9,7 +9,7 @@
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
 #include <QVBoxLayout>
-#include <optional>
+#include <algorithm>
 #include <string_view>
 
 #include "calc/resonance.h"
@@ -73,65 +73,51 @@ QStringList unitTexts(const Units& units) {
 }
 // clang-format on
 
-// A group box whose caption alone is drawn in a font of its own; the controls
-// inside keep the window's font. (A font change reaching a list makes it
-// build its popup at once, which made this window the slowest to create.)
+// A group box whose caption is a row of dashes with the letters of the
+// quantities (L, C, f) each centred over its field. The caption text stays
+// the box's title; only its drawing places the letters.
 class HeadingBox : public QGroupBox {
 public:
     using QGroupBox::QGroupBox;
 
-    void setTitleFont(const QFont& font) {
-        m_titleFont = font;
-        updateGeometry();
-        update();
-    }
-
-    // As QGroupBox computes it, with the caption measured in its own font.
-    QSize minimumSizeHint() const override {
-        if (!m_titleFont)
-            return QGroupBox::minimumSizeHint();
-        QStyleOptionGroupBox option;
-        initStyleOption(&option);
-        const QFontMetrics title(*m_titleFont);
-        const QSize text(title.horizontalAdvance(this->title()) + title.horizontalAdvance(QLatin1Char(' ')),
-                         fontMetrics().height());
-        return style()
-            ->sizeFromContents(QStyle::CT_GroupBox, &option, text, this)
-            .expandedTo(QWidget::minimumSizeHint());
-    }
+    // The fields the caption's letters stand over, in the caption's order.
+    void setColumns(const QList<QWidget*>& fields) { m_fields = fields; }
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QStylePainter painter(this);
         QStyleOptionGroupBox option;
         initStyleOption(&option);
-        if (m_titleFont) {
-            painter.setFont(*m_titleFont);
-            option.fontMetrics = QFontMetrics(*m_titleFont);
-        }
+        const QRect label = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
+        option.subControls &= ~QStyle::SC_GroupBoxLabel; // the frame, with room for the caption
         painter.drawComplexControl(QStyle::CC_GroupBox, option);
+        painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+
+        QString letters = title();
+        letters.remove(QLatin1Char('-')).remove(QLatin1Char(' '));
+        const QFontMetrics metrics = fontMetrics();
+        const int dash = metrics.horizontalAdvance(QLatin1Char('-'));
+        const int space = metrics.horizontalAdvance(QLatin1Char(' '));
+        auto dashes = [&](int from, int to) {
+            const int count = std::max(0, (to - from) / dash);
+            painter.drawText(QRect(from, label.top(), count * dash, label.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                             QString(count, QLatin1Char('-')));
+        };
+        int x = label.left();
+        for (qsizetype i = 0; i < letters.size() && i < m_fields.size(); ++i) {
+            const QString letter(letters[i]);
+            const int width = metrics.horizontalAdvance(letter);
+            const int left = m_fields[i]->geometry().center().x() - width / 2;
+            dashes(x, left - space);
+            painter.drawText(QRect(left, label.top(), width, label.height()), Qt::AlignCenter, letter);
+            x = left + width + space;
+        }
+        dashes(x, contentsRect().right() - label.left());
     }
 
 private:
-    std::optional<QFont> m_titleFont;
+    QList<QWidget*> m_fields;
 };
-
-// The caption's letters L, C and f stand over the first input, the second
-// input and the result only when the dashes span the whole row; the toolkit's
-// dash is narrower than the fields, so the caption is spaced out to the row's
-// width.
-void spreadHeading(HeadingBox* group, const QLayout* row) {
-    const QFont plain = group->font();
-    const QString heading = group->title();
-    const QMargins margins = row->contentsMargins();
-    const int wanted = row->sizeHint().width() - margins.left() - margins.right();
-    const int natural = QFontMetrics(plain).horizontalAdvance(heading);
-    if (wanted <= natural || heading.isEmpty())
-        return;
-    QFont spaced = plain;
-    spaced.setLetterSpacing(QFont::AbsoluteSpacing, qreal(wanted - natural) / qreal(heading.size()));
-    group->setTitleFont(spaced);
-}
 
 } // namespace
 
@@ -186,8 +172,16 @@ void ResonanceWindow::createRows() {
                                       QStringLiteral("MHz"), 12);
         row->addWidget(m_rows[i].result);
         row->addWidget(m_rows[i].unit);
-        spreadHeading(group, row);
+        group->setColumns({m_rows[i].first, m_rows[i].second, m_rows[i].result});
         outer->addWidget(group);
+    }
+    // Lists of one width, so that the fields of the three rows line up.
+    int widest = 0;
+    for (const Row& row : m_rows)
+        widest = std::max({widest, row.firstUnit->sizeHint().width(), row.secondUnit->sizeHint().width()});
+    for (const Row& row : m_rows) {
+        row.firstUnit->setFixedWidth(widest);
+        row.secondUnit->setFixedWidth(widest);
     }
 }
 

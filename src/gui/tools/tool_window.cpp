@@ -1,10 +1,13 @@
 #include "tools/tool_window.h"
 
 #include <QLayout>
+#include <QShortcut>
 
 #include "widgets/binding.h"
+#include "widgets/captions.h"
 #include "widgets/language.h"
 #include "widgets/stored_inputs.h"
+#include "widgets/window_size.h"
 
 namespace torvex::gui {
 
@@ -37,8 +40,18 @@ void ToolWindow::restoreState(const StoredValues& values) {
 }
 
 void ToolWindow::finishCreation() {
-    if (layout())
-        layout()->setSizeConstraint(QLayout::SetFixedSize);
+    QList<std::function<void()>> states;
+    for (UnitSystem units : {UnitSystem::Metric, UnitSystem::Us})
+        for (Language language : {Language::German, Language::English})
+            states << [this, units, language] {
+                showUnits(units);
+                ApplyLanguage({this}, language);
+            };
+    KeepLargestSize(this, states);
+    showUnits(settings().units());
+    LinkCaptionsToFields(this);
+    // Esc closes the window (it is only hidden), as it would a dialog.
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
     followSettings(DisplaySettings::Change::Language);
     connect(&m_context.settings(), &DisplaySettings::changed, this, &ToolWindow::followSettings);
 }

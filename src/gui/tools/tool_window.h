@@ -33,12 +33,16 @@ public:
 protected:
     // Every calculator of the window.
     virtual void recomputeAll() {}
-    // Ends a constructor: fixes the size to the layout, takes the texts of
+    // Ends a constructor: fixes the size to the largest of the window's
+    // states (languages and units), takes the texts of
     // the language shown now and follows every later change of the settings.
     void finishCreation();
     // A change of the settings; the language is taken here, the rest is the
     // window's own business.
     virtual void followSettings(DisplaySettings::Change what);
+    // Shows the unit texts of `units` (a window whose texts differ with the
+    // units); used while the window measures its states.
+    virtual void showUnits(UnitSystem units) { (void)units; }
 
     // After a recompute has shown its result through the window's binding table.
     void reportFailure(const std::optional<CalcError>& error);

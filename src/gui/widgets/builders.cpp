@@ -72,8 +72,7 @@ QLabel* GaugeMark(QWidget* parent, const char* name) {
 
 QLabel* NotAvailableMessage(QWidget* parent, const char* name, int tag, Language language, bool wordWrap) {
     QLabel* message = TaggedCaption(parent, name, tag, language);
-    setBackground(message, tooltipBackground());
-    setTextColour(message, kMessageRed);
+    paint(message, Paint::Message);
     message->setAlignment(Qt::AlignCenter);
     message->setWordWrap(wordWrap);
     message->setMargin(2);
@@ -122,7 +121,7 @@ void DrawPictures(QWidget* window) {
 
 QLineEdit* EntryField(QWidget* parent, const char* name, const FieldWidth& width, int tag) {
     auto* field = make<QLineEdit>(parent, name, tag);
-    setBackground(field, kEntryLime);
+    paint(field, Paint::Entry);
     field->setFixedWidth(width.pixels > 0 ? width.pixels
                                           : field->fontMetrics().horizontalAdvance(width.widest) + kEntryPadding);
     return field;
@@ -130,8 +129,7 @@ QLineEdit* EntryField(QWidget* parent, const char* name, const FieldWidth& width
 
 QLineEdit* TurnsField(QWidget* parent, const char* name, const FieldWidth& width) {
     QLineEdit* field = EntryField(parent, name, width);
-    setBackground(field, kTurnsGreen);
-    setTextColour(field, kResultWhite);
+    paint(field, Paint::Turns);
     QFont bold = field->font();
     bold.setBold(true);
     field->setFont(bold);
@@ -140,7 +138,7 @@ QLineEdit* TurnsField(QWidget* parent, const char* name, const FieldWidth& width
 
 ResultLabel* ResultField(QWidget* parent, const char* name, const QString& widest, const ResultLook& look) {
     auto* label = make<ResultLabel>(parent, name);
-    setBackground(label, look.background);
+    paint(label, look.paint);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setAlignment(look.alignment);
     label->setMargin(look.margin);
@@ -156,9 +154,8 @@ QComboBox* SelectionList(QWidget* parent, const char* name, const QStringList& i
                          int visibleItems) {
     auto* list = make<QComboBox>(parent, name, tag);
     list->addItems(items);
-    if (visibleItems > 0)
-        list->setMaxVisibleItems(visibleItems);
-    setBackground(list, kListYellow);
+    list->setMaxVisibleItems(visibleItems > 0 ? visibleItems : kListLines);
+    paint(list, Paint::List);
     // Only `activated` is bound to a recompute, so this is no change.
     list->setCurrentIndex(position);
     return list;

@@ -5,7 +5,6 @@
 // it the colour of its role and reserves the room its widest text needs, so
 // that a window keeps its size whatever its fields show.
 
-#include <QColor>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -123,13 +122,17 @@ struct ResultLook {
     int padding = 12;
     int margin = 0;
     Qt::Alignment alignment = Qt::AlignRight | Qt::AlignVCenter;
-    QColor background = kResultWhite;
+    Paint paint = Paint::Result;
 };
 // A framed result field wide enough for `widest`.
 ResultLabel* ResultField(QWidget* parent, const char* name, const QString& widest, const ResultLook& look = {});
 
-// A yellow pick-only list at `position`; `visibleItems` (when not 0) lines
-// show when it opens. A selection made here is not a change by the user.
+// The most lines a list shows when it opens, unless it is given its own count.
+inline constexpr int kListLines = 16;
+
+// A yellow pick-only list at `position`; `visibleItems` (when not 0, else at
+// most kListLines) lines show when it opens. A selection made here is not a
+// change by the user.
 QComboBox* SelectionList(QWidget* parent, const char* name, const QStringList& items, int position, int tag = 0,
                          int visibleItems = 0);
 

@@ -1,10 +1,28 @@
 #include "widgets/hint_style.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QStyleFactory>
 #include <QToolTip>
 
 namespace torvex::gui {
+
+namespace {
+
+// Tooltips take the desktop's new colours when it changes its palette.
+class HintPaletteFollower : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ApplicationPaletteChange && watched == qApp)
+            QToolTip::setPalette(HintPalette(QApplication::palette()));
+        return false;
+    }
+};
+
+} // namespace
 
 HintStyle::HintStyle(QStyle* desktopStyle) : QProxyStyle(desktopStyle) {}
 
@@ -12,6 +30,10 @@ int HintStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidg
                          QStyleHintReturn* returnData) const {
     if (hint == SH_ToolTip_WakeUpDelay)
         return kHintDelayMs;
+    // A list opens as a plain list, the only kind that keeps its count of
+    // lines; as a menu some styles open it as high as the screen.
+    if (hint == SH_ComboBox_Popup)
+        return 0;
     return QProxyStyle::styleHint(hint, option, widget, returnData);
 }
 
@@ -37,6 +59,7 @@ void InstallHintStyle() {
     // so the desktop's look stays.
     QApplication::setStyle(new HintStyle(QStyleFactory::create(current->name())));
     QToolTip::setPalette(HintPalette(QApplication::palette()));
+    qApp->installEventFilter(new HintPaletteFollower(qApp));
 }
 
 } // namespace torvex::gui

@@ -9,10 +9,11 @@ namespace torvex::gui {
 // is showing yet).
 inline constexpr int kHintDelayMs = 10;
 
-// The program's one style: the desktop's own style, with the short tooltip
-// delay as its only change. Every tooltip of every window is shown through
-// it, as a tooltip window of the platform, so the platform (or the X11
-// compositor) draws its usual drop shadow under it.
+// The program's one style: the desktop's own style, with two changes: the
+// short tooltip delay, and lists that open with their own number of lines.
+// Every tooltip of every window is shown through it, as a tooltip window of
+// the platform, so the platform (or the X11 compositor) draws its usual drop
+// shadow under it.
 class HintStyle : public QProxyStyle {
 public:
     explicit HintStyle(QStyle* desktopStyle);

@@ -15,6 +15,7 @@
 #include <QTextEdit>
 #include <QToolButton>
 
+#include "platform/application_title.h"
 #include "text/text_table.h"
 #include "widgets/hints.h"
 #include "widgets/make.h"
@@ -96,7 +97,7 @@ void applyToComponent(QObject* component, int tag, Language language) {
 } // namespace
 
 void ApplyLanguage(const QList<QWidget*>& windows, Language language) {
-    QGuiApplication::setApplicationDisplayName(text(357, language));
+    SetApplicationTitle(text(357, language));
     for (QWidget* window : windows) {
         if (!window)
             continue;

@@ -79,6 +79,10 @@ void CommandsTest::helpFollowsTheLanguage() {
     p.action("Help1")->trigger();
     QCOMPARE(p.help.opened, (QList<QPair<QString, int>>{opened("torvex11_d.hlp", -1), opened("torvex11_e.hlp", -1),
                                                         opened("torvex11_d.hlp", -1)}));
+    // An open help window is told each language's file.
+    QCOMPARE(p.help.followed.mid(p.help.followed.size() - 2),
+             (QStringList{StartedProgram::kFolder + QStringLiteral("torvex11_e.hlp"),
+                          StartedProgram::kFolder + QStringLiteral("torvex11_d.hlp")}));
 }
 
 void CommandsTest::contextHelp_data() {

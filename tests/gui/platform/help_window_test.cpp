@@ -40,6 +40,7 @@ private slots:
     void init();
     void opensAtContentsAndAtContext();
     void missingFileIsReported();
+    void openWindowFollowsTheLanguage();
     void staysInsideTheHelpFolder();
     void shippedFilesHaveEveryContext_data();
     void shippedFilesHaveEveryContext();
@@ -76,6 +77,27 @@ void HelpWindowTest::opensAtContentsAndAtContext() {
     help.close();
     QVERIFY(!help.window()->isVisible());
     QCOMPARE(errors.messages, QStringList());
+}
+
+// The same topic in the other file, without taking the focus; a closed
+// window stays closed.
+void HelpWindowTest::openWindowFollowsTheLanguage() {
+    gui::HelpWindow help;
+    help.followLanguage(m_dir->filePath("torvex11_e.hlp"));
+    QVERIFY(!help.window());
+
+    help.showContext(m_dir->filePath("torvex11_d.hlp"), 53);
+    auto* browser = help.window()->findChild<QTextBrowser*>();
+    QVERIFY(QTest::qWaitForWindowExposed(help.window()));
+    help.followLanguage(m_dir->filePath("torvex11_e.hlp"));
+    QCOMPARE(help.currentFile(), m_dir->filePath("torvex11_e.hlp"));
+    QCOMPARE(help.window()->windowTitle(), QStringLiteral("English help"));
+    QTRY_VERIFY(browser->verticalScrollBar()->value() > 0);
+
+    help.close();
+    help.followLanguage(m_dir->filePath("torvex11_d.hlp"));
+    QVERIFY(!help.window()->isVisible());
+    QCOMPARE(help.currentFile(), m_dir->filePath("torvex11_e.hlp"));
 }
 
 void HelpWindowTest::missingFileIsReported() {

@@ -21,7 +21,9 @@ public:
     void showContents(const QString& helpFile) override { opened << qMakePair(helpFile, -1); }
     void showContext(const QString& helpFile, int context) override { opened << qMakePair(helpFile, context); }
     void close() override { ++closed; }
+    void followLanguage(const QString& helpFile) override { followed << helpFile; }
     QList<QPair<QString, int>> opened;
+    QStringList followed;
     int closed = 0;
 };
 

@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -28,7 +29,37 @@ private slots:
     void bufferSurvivesHiding();
     void languagePicturesSwitchTheProgram();
     void okAndCloseOnlyHide();
+    void opensCentredAtItsOwnSize();
+    void panelSitsBetweenTwoBevels();
 };
+
+// 284 x 223 is the window's own client area; the offscreen test font fits it.
+void AboutWindowTest::opensCentredAtItsOwnSize() {
+    FakeWindowContext context;
+    AboutWindow about(context);
+    about.showAndRaise();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    QCOMPARE(about.size(), QSize(284, 223));
+    const QPoint offCentre = about.geometry().center() - about.screen()->availableGeometry().center();
+    QVERIFY2(offCentre.manhattanLength() <= 40,
+             qPrintable(QStringLiteral("%1,%2").arg(offCentre.x()).arg(offCentre.y())));
+}
+
+// Lowered outside (dark above, light below), raised inside (the reverse).
+void AboutWindowTest::panelSitsBetweenTwoBevels() {
+    FakeWindowContext context;
+    AboutWindow about(context);
+    auto* panel = about.findChild<QWidget*>(QStringLiteral("Panel1"));
+    QVERIFY(panel);
+    const QImage image = panel->grab().toImage();
+    const QPalette& pal = panel->palette();
+    const int x = image.width() / 2;
+    const int bottom = image.height() - 1;
+    QCOMPARE(image.pixel(x, 0), pal.color(QPalette::Dark).rgb());
+    QCOMPARE(image.pixel(x, 1), pal.color(QPalette::Light).rgb());
+    QCOMPARE(image.pixel(x, bottom), pal.color(QPalette::Light).rgb());
+    QCOMPARE(image.pixel(x, bottom - 1), pal.color(QPalette::Dark).rgb());
+}
 
 // The picture swap lasts five seconds.
 void AboutWindowTest::swapLastsFiveSeconds() {

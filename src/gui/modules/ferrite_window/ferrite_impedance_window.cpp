@@ -21,11 +21,13 @@
 #include "ferrite/material_table.h"
 #include "modules/ferrite_window/impedance_plot.h"
 #include "widgets/builders.h"
+#include "widgets/captions.h"
 #include "widgets/colours.h"
 #include "widgets/hints.h"
 #include "widgets/language.h"
 #include "widgets/report_table.h"
 #include "widgets/result_label.h"
+#include "widgets/window_size.h"
 
 namespace torvex::gui {
 
@@ -61,13 +63,6 @@ constexpr std::size_t kChokeResult = 8;
 const QString kWidestResult = QStringLiteral("-000.0 MHz");
 const QString kWidestNumber = QStringLiteral("00000.000");
 
-// A forced background always comes with its text colour, so that the fields
-// read under a dark palette too.
-template <class W>
-W* BlackText(W* field) {
-    setTextColour(field, Qt::black);
-    return field;
-}
 // clang-format on
 
 std::string Text(const QLineEdit* field) { return field->text().toStdString(); }
@@ -129,8 +124,10 @@ FerriteImpedanceWindow::FerriteImpedanceWindow(FerriteWindowHost& host)
     layOut();
     showDefaults();
     connectInputs();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    applyLanguage();
+    LinkCaptionsToFields(this);
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
+    KeepLargestSize(this, {[this] { applyLanguage(Language::German); }, [this] { applyLanguage(Language::English); }});
+    applyLanguage(m_host.language());
     m_host.followSettings(this, [this](FerriteWindowHost::Change what) { followSettings(what); });
     recompute();
 }
@@ -149,7 +146,7 @@ void FerriteImpedanceWindow::loadKeptMaterials() {
 void FerriteImpedanceWindow::createControls() {
     const Language shown = m_host.language();
     auto numeric = [this](QWidget* parent, const char* name, int tag, const QString& widest) {
-        QLineEdit* field = BlackText(EntryField(parent, name, FieldWidth::Fitting(widest), tag));
+        QLineEdit* field = EntryField(parent, name, FieldWidth::Fitting(widest), tag);
         field->installEventFilter(m_host.keyFilter());
         return field;
     };
@@ -158,12 +155,11 @@ void FerriteImpedanceWindow::createControls() {
         materials << Utf8(name);
 
     m_coreGroup = TaggedGroup(this, "coreGroup", 2110, shown);
-    m_sizeList =
-        BlackText(SelectionList(m_coreGroup, "sizeList", RowNames(FtSizeTable), 0, 2112, int(FtSizeTable.size())));
-    m_materialList = BlackText(SelectionList(m_coreGroup, "materialList", materials, 0, 2114));
-    m_stack = BlackText(make<QSpinBox>(m_coreGroup, "stackSpin", 2116));
+    m_sizeList = SelectionList(m_coreGroup, "sizeList", RowNames(FtSizeTable), 0, 2112, int(FtSizeTable.size()));
+    m_materialList = SelectionList(m_coreGroup, "materialList", materials, 0, 2114);
+    m_stack = make<QSpinBox>(m_coreGroup, "stackSpin", 2116);
     m_stack->setRange(kFewestRings, kMostRings);
-    setBackground(m_stack, kEntryLime);
+    paint(m_stack, Paint::Entry);
     m_dimensions = FixedCaption(m_coreGroup, "dimensionsLabel");
 
     m_windingGroup = TaggedGroup(this, "windingGroup", 2120, shown);
@@ -172,8 +168,7 @@ void FerriteImpedanceWindow::createControls() {
 
     m_workingGroup = TaggedGroup(this, "workingGroup", 2130, shown);
     m_frequency = numeric(m_workingGroup, "frequencyField", 2132, kWidestNumber);
-    m_frequencyUnit =
-        BlackText(SelectionList(m_workingGroup, "frequencyUnitList", ListTexts(FerriteFrequencyUnitNames), 1, 2133));
+    m_frequencyUnit = SelectionList(m_workingGroup, "frequencyUnitList", ListTexts(FerriteFrequencyUnitNames), 1, 2133);
 
     m_chokeGroup = TaggedGroup(this, "chokeGroup", 2145, shown);
     m_bandFrom = numeric(m_chokeGroup, "bandFromField", 2147, kWidestNumber);
@@ -183,7 +178,7 @@ void FerriteImpedanceWindow::createControls() {
     for (std::size_t i = 0; i < kResults.size(); ++i) {
         QWidget* group = i == kChokeResult ? m_chokeGroup : m_workingGroup;
         TaggedCaption(group, kResults[i].caption, kResults[i].tag, shown);
-        m_results[i] = BlackText(ResultField(group, kResults[i].label, kWidestResult, {.padding = 12, .margin = 2}));
+        m_results[i] = ResultField(group, kResults[i].label, kWidestResult, {.padding = 12, .margin = 2});
     }
 
     m_plot = make<ImpedancePlot>(this, "impedancePlot");
@@ -192,8 +187,7 @@ void FerriteImpedanceWindow::createControls() {
     // not-available message, but a line of its own that is empty when
     // nothing is missing.
     m_dataMessage = make<QLabel>(this, "dataMessageLabel");
-    setBackground(m_dataMessage, tooltipBackground());
-    setTextColour(m_dataMessage, kMessageRed);
+    paint(m_dataMessage, Paint::Message);
     m_dataMessage->setAutoFillBackground(false);
     m_dataMessage->setWordWrap(true);
     m_dataMessage->setMargin(3);
@@ -203,7 +197,7 @@ void FerriteImpedanceWindow::createControls() {
     m_import = make<QPushButton>(this, "importButton", 2155);
     m_source = make<QLabel>(this, "sourceLabel");
     m_source->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    setTextColour(m_source, palette().color(QPalette::Link));
+    m_source->setForegroundRole(QPalette::Link);
     QFont bold = m_source->font();
     bold.setBold(true);
     m_source->setFont(bold);
@@ -319,7 +313,7 @@ void FerriteImpedanceWindow::followSettings(FerriteWindowHost::Change what) {
     switch (what) {
     case FerriteWindowHost::Change::Language:
         // The engine's messages and the plot's texts are in the language too.
-        applyLanguage();
+        applyLanguage(m_host.language());
         recompute();
         break;
     case FerriteWindowHost::Change::Units:
@@ -332,8 +326,7 @@ void FerriteImpedanceWindow::followSettings(FerriteWindowHost::Change what) {
     }
 }
 
-void FerriteImpedanceWindow::applyLanguage() {
-    const Language language = m_host.language();
+void FerriteImpedanceWindow::applyLanguage(Language language) {
     ApplyLanguage({this}, language);
     const QString source = Utf8(MaterialDataSource(language));
     m_source->setText(source);

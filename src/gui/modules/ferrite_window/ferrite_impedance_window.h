@@ -55,7 +55,7 @@ private:
     void showDefaults();
     void connectInputs();
     void followSettings(FerriteWindowHost::Change what);
-    void applyLanguage();
+    void applyLanguage(Language language);
     void takeOver(const FtPageState& page);
     void keepImported();
     void showDataMessage(const std::string& message);

@@ -15,6 +15,7 @@
 #include <cmath>
 
 #include "widgets/builders.h"
+#include "widgets/colours.h"
 
 namespace torvex::gui {
 
@@ -37,8 +38,6 @@ const QColor kReactanceColour{39, 174, 96};   // green
 const QColor kResonanceColour{231, 76, 60};   // red
 
 constexpr qreal kCurveWidth = 2.0;
-
-bool IsDark(const QPalette& palette) { return palette.color(QPalette::Window).lightness() < 128; }
 
 // The chart strokes a curve segment by segment: round caps would cost a
 // rounded end on each of some 400 segments, several milliseconds a redraw.
