@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Counts the controls of the real main window, page by page, so that the
 // floor program (floor.cpp) can hold as many. Run it after the main window
 // changes and copy its output into floor.cpp's table.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The engine alone: one run of every calculator, from its typed texts to the
 // result it shows, without any widget. Each runs on typical typed
 // values, with the decimal comma of a German locale, in metric units and,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The ferrite impedance window, opened from the program's menu on the
 // offscreen platform, as from a German locale with the decimal comma.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The first opening of every secondary window and the first showing of every
 // hidden page, in one started program (German locale, decimal comma,
 // offscreen platform). Each is timed from the menu command or the tab click

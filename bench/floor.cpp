@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor: the least a Qt Widgets program with Torvex's main window can
 // cost. One main window with a menu bar (as many menus and commands as
 // Torvex's), a tool bar of six buttons with the style's own icons and a

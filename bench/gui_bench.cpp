@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The whole program, started in-process as from a German locale with the
 // decimal comma, on the offscreen platform; each window is shown when its
 // turn comes, and stays shown.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs two programs alternately (A B, B A, ...), N times each after one
 // warm-up run of each, and prints the median, best and worst whole-process
 // wall time (spawn to exit), processor time (user and system) and peak

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Linked with the program's own src/app/main.cpp, unchanged: the whole real
 // start-up (the application, the platform read from the user's locale, the
 // main window and its front page built with the start-up choices and the

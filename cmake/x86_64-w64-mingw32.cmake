@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Torvex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Cross build for 64-bit Windows with Debian's MinGW-w64 (the packages
 # g++-mingw-w64-x86-64-posix and gcc-mingw-w64-x86-64-posix). MinGW's GCC keeps
 # the 80-bit x87 long double that every result of the program is computed in.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzz target for every calculator of the engine.
 //
 // Input layout (all of it optional; missing bytes take the defaults):

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzz target for the ferrite material table reader (ReadMaterialTable) and
 // the impedance calculator on what it accepts.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzz target for the number texts: FormatFixed, FormatScaled/ScalePrefix,
 // FormatLengthScaled/LengthPrefix, FormatImperialLength/ImperialLengthUnit
 // and DiameterToAwg, on finite long doubles built from the input.

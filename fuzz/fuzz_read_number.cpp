@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzz target for reading typed numbers (ParseNumber, ReadNumberField).
 //
 // The input is the field text itself. Each text is read with the separators

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Shared by the fuzz targets: how a failed property is reported, and the

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Torvex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds Torvex in Release with its benchmarks, runs them and prints one table
 # (Markdown) of every figure with its median (and worst where one is set), its
 # target and whether it was met. Takes a few minutes; run it on an otherwise

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Torvex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the engine's libFuzzer targets (fuzz/) with clang-14 into build/fuzz,
 # replays the saved fault inputs in fuzz/regressions, and runs every target
 # for a bounded time on a copy of its seeds, so the repository stays clean.

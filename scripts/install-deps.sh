@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Torvex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages that building and testing Torvex needs,
 # but only those that are missing (so a prepared machine is not touched),
 # and generates the German and US English locales that tests start under.

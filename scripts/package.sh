@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Torvex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package build/package/torvex_<version>_amd64.deb from a
 # release build, then checks it: lintian, the desktop entry, the AppStream
 # metadata, the unpacked program answering --version without a display, and

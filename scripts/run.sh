@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Torvex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds Torvex (release) and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Torvex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds Torvex and every test with AddressSanitizer (with its leak checker)
 # and UndefinedBehaviorSanitizer, the `sanitize` preset in build/sanitize, and
 # runs the whole test suite under them. Any report fails the run.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Torvex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the engine and its tests for 64-bit Windows with MinGW-w64 (the
 # windows-engine preset, in build/windows-engine) and runs them under Wine,
 # without a display: first the user's language identifier under a US English

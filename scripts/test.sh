@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Torvex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds Torvex and runs every test: the engine and window tests, the same
 # suite again under AddressSanitizer, LeakSanitizer and
 # UndefinedBehaviorSanitizer, the engine's tests built for Windows and run

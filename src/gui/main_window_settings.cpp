@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the main window keeps between runs: the language and units the user
 // chose, the page in front, and the inputs and places of the pages and the
 // tool windows.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Torvex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs the built program with command lines and checks exit code and output.
 # Called by CTest with PROGRAM and VERSION. No display is set, so anything
 # that touched the window system would abort instead of answering.

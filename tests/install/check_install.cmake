@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Torvex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs a Torvex build into a scratch prefix and checks the result.
 # Called by CTest with BUILD_DIR, PREFIX, BINDIR, DATADIR, LIBDIR, MANDIR,
 # VERSION, SOURCE_DIR, MODULE (the ferrite window's module file), CHECK (the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Opens the ferrite impedance window from the module an installed program in
 // the given folder would load (the installed place only, never a build tree),
 // as the program does on its first opening, and checks that it computes;

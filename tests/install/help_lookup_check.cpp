@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Asks the program's help lookup where an installed program in the given
 // folder finds its help, and checks that both help files are there and hold
 // the help contexts; then that the module lookup finds the ferrite window's

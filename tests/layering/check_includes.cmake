@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Torvex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The libraries depend one way: core <- gui (platform <- widgets <- tools <-
 # pages <- main window) <- app. An include that points back would tie a
 # library to one built after it; this fails on the first such include.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Torvex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Writes the shipped material tables, byte for byte, into a C++ source, so the
 # engine carries them without a resource system and reads them with the same
 # reader as an imported file. Run at build time:

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Torvex developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The shipped ferrite material tables, in the order of the window's material
 # list. Included by the engine's build and by the fuzz build, which compiles
 # the engine's sources itself.

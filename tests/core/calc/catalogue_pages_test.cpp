@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The four catalogue pages. Reference values are the worked examples of the
 // pages and the makers' catalogues (dimensions, AL, µi, ordering codes).
 #include "calc_test_support.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every overflow, division by zero or invalid operation inside a step, the
 // display scaling included, ends the run at that step with the
 // floating-point error; no "inf" or "nan" is ever shown.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Checks shared by the catalogue tests: invariants every maker's tables must

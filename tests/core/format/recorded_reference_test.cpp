@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Number reading and writing must give the same bits and texts wherever the
 // program is built. The references are glibc's: the former reader
 // (former_number_reader.h) and printf. A build that has them compares against

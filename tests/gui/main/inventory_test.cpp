@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The one list of every named component of every window, with its kind and
 // tag: the names are what tests and tools find the program by, and the tags
 // choose the texts. The other tests check behaviour and invariants only.

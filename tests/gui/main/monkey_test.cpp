@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A seeded random walk of user actions over every window of the started
 // program. After every action: no text on screen is "nan" or "inf", at most one
 // error message was shown, and, when the action raised none, recomputing every

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Copying, saving and printing results: what lands on the clipboard, in a
 // file and on paper, and which key press copies what.
 

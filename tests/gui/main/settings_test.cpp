@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Remembered choices: what one run leaves in its settings folder, the next
 // start in the same folder shows; a damaged file starts quietly.
 

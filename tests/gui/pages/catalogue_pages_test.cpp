@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The four catalogue pages driven like a user would: lists picked, numbers
 // typed key by key, labels read by their object names. The calculations
 // themselves are the engine tests' business; these check that each result

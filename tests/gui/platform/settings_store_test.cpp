@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings file: what a hand-edited value reads as, and that a run
 // loses nothing it did not touch.
 

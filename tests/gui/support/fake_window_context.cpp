@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "support/fake_window_context.h"
 
 #include "tools/al_permeability_window.h"

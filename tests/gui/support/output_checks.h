@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Typing and checking helpers for the tests that look at what a recompute

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The ferrite impedance window, loaded from its module as the program loads
 // it, on a stand-in main window.
 

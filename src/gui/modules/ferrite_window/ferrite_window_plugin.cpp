@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The module's entry: Qt finds this object by the plugin metadata and the
 // program asks it for the window through FerriteWindowModule.
 

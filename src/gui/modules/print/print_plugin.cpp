@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Torvex developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The print module's entry: the print dialog and the painting of a report
 // onto pages, with Qt Print Support, which only this module links.
 
