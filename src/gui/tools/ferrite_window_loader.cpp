@@ -5,25 +5,20 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QJsonObject>
 #include <QWidget>
 
 #include "modules/ferrite_window_module.h"
-#include "version.h"
-#include "widgets/builders.h"
+#include "tools/module_loading.h"
 
 namespace torvex::gui {
 
 namespace {
 
-constexpr int kNotFoundText = 2434;     // "... Sein Modul %1 wurde nicht gefunden (gesucht in %2)."
-constexpr int kNotLoadedText = 2435;    // "... Das Modul %1 lässt sich nicht laden (%2)."
-constexpr int kOtherVersionText = 2437; // "gebaut für Torvex %1"
+constexpr int kNotFoundText = 2434;  // "... Sein Modul %1 wurde nicht gefunden (gesucht in %2)."
+constexpr int kNotLoadedText = 2435; // "... Das Modul %1 lässt sich nicht laden (%2)."
 
 // A build tree lies at most this far above the program (build/dev/tests/gui).
 constexpr int kBuildTreeDepth = 4;
-
-QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
 
 } // namespace
 
@@ -46,45 +41,13 @@ QStringList FerriteWindowLoader::defaultFolders(const QString& programFolder) {
 }
 
 std::unique_ptr<QWidget> FerriteWindowLoader::createWindow(FerriteWindowHost& host, QString& error) {
-    const Language language = host.language();
-    if (!m_plugin) {
-        QString path;
-        for (const QString& folder : m_folders) {
-            const QFileInfo candidate(QDir(folder).filePath(moduleFileName()));
-            if (candidate.isFile()) {
-                path = candidate.absoluteFilePath();
-                break;
-            }
-        }
-        if (path.isEmpty()) {
-            QStringList looked;
-            for (const QString& folder : m_folders)
-                looked << Native(folder);
-            error = TableText(kNotFoundText, language).arg(moduleFileName(), looked.join(QStringLiteral(", ")));
-            return nullptr;
-        }
-        auto plugin = std::make_unique<QPluginLoader>(path);
-        // Its classes stay in use as long as the program runs.
-        plugin->setLoadHints(QLibrary::PreventUnloadHint);
-        auto notLoaded = [&](const QString& reason) {
-            error = TableText(kNotLoadedText, language).arg(Native(path), reason);
-            return nullptr;
-        };
-        // The metadata is read without loading the module's code.
-        const QJsonObject meta = plugin->metaData();
-        if (meta.isEmpty())
-            return notLoaded(plugin->errorString());
-        const QString version =
-            meta.value(QStringLiteral("MetaData")).toObject().value(QStringLiteral("version")).toString();
-        if (meta.value(QStringLiteral("IID")).toString() != QLatin1String(TORVEX_FERRITE_MODULE_IID) ||
-            version != QLatin1String(kVersion.data(), qsizetype(kVersion.size())))
-            return notLoaded(TableText(kOtherVersionText, language).arg(version));
-        if (!qobject_cast<FerriteWindowModule*>(plugin->instance()))
-            return notLoaded(plugin->errorString());
-        m_plugin = std::move(plugin);
-    }
-    auto* module = qobject_cast<FerriteWindowModule*>(m_plugin->instance());
-    return std::unique_ptr<QWidget>(module->createWindow(host));
+    if (!m_plugin)
+        m_plugin =
+            LoadModule({moduleFileName(), TORVEX_FERRITE_MODULE_IID, kNotFoundText, kNotLoadedText,
+                        [](QObject* instance) { return qobject_cast<FerriteWindowModule*>(instance) != nullptr; }},
+                       m_folders, host.language(), error);
+    auto* module = m_plugin ? qobject_cast<FerriteWindowModule*>(m_plugin->instance()) : nullptr;
+    return std::unique_ptr<QWidget>(module ? module->createWindow(host) : nullptr);
 }
 
 } // namespace torvex::gui
