@@ -129,7 +129,10 @@ FerriteImpedanceWindow::FerriteImpedanceWindow(FerriteWindowHost& host)
     connectInputs();
     LinkCaptionsToFields(this);
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
-    KeepLargestSize(this, {[this] { applyLanguage(Language::German); }, [this] { applyLanguage(Language::English); }});
+    // The plot fills what room the controls leave, so only their texts
+    // decide the size; the chart lays its titles out once, below.
+    KeepLargestSize(
+        this, {[this] { applyControlTexts(Language::German); }, [this] { applyControlTexts(Language::English); }});
     applyLanguage(m_host.language());
     m_host.followSettings(this, [this](FerriteWindowHost::Change what) { followSettings(what); });
     recompute();
@@ -330,11 +333,15 @@ void FerriteImpedanceWindow::followSettings(FerriteWindowHost::Change what) {
 }
 
 void FerriteImpedanceWindow::applyLanguage(Language language) {
+    applyControlTexts(language);
+    m_plot->setLanguage(language);
+}
+
+void FerriteImpedanceWindow::applyControlTexts(Language language) {
     ApplyLanguage({this}, language);
     const QString source = Utf8(MaterialDataSource(language));
     m_source->setText(source);
     setHint(m_source, source + QStringLiteral(" | ") + Utf8(MaterialDataRevision(language)));
-    m_plot->setLanguage(language);
 }
 
 torvex::Settings FerriteImpedanceWindow::settings() const { return {m_separator, m_host.units(), m_host.language()}; }

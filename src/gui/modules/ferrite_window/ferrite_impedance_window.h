@@ -59,6 +59,8 @@ private:
     void connectInputs();
     void followSettings(FerriteWindowHost::Change what);
     void applyLanguage(Language language);
+    // The texts of every control but the plot's.
+    void applyControlTexts(Language language);
     void takeOver(const FtPageState& page);
     void keepImported();
     void showDataMessage(const std::string& message);
