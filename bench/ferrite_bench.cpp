@@ -22,54 +22,21 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include <time.h>
-
 #include <algorithm>
 #include <chrono>
 #include <memory>
 #include <vector>
 
-#include "main_window.h"
-#include "platform/platform.h"
-#include "program.h"
+#include "in_process.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using namespace torvex::bench;
 
-Clock::duration ThreadCpuTime() {
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return std::chrono::seconds(ts.tv_sec) + std::chrono::nanoseconds(ts.tv_nsec);
-}
-
-class RecordingErrors : public torvex::gui::ErrorReporter {
-public:
-    void showError(const QString& message) override { messages << message; }
-    QStringList messages;
-};
-
-class NoHelp : public torvex::gui::HelpViewer {
-public:
-    void showContents(const QString&) override {}
-    void showContext(const QString&, int) override {}
-    void close() override {}
-};
-
-struct Started {
-    RecordingErrors errors;
-    NoHelp help;
-    std::unique_ptr<torvex::gui::Program> program;
+struct Started : InProcessProgram {
     QWidget* window = nullptr;
 
     Started() {
-        torvex::gui::PlatformServices services;
-        services.chooseFromLanguageId(1031);
-        services.decimalSeparator = QStringLiteral(",");
-        services.programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-        services.errors = &errors;
-        services.help = &help;
-        program = std::make_unique<torvex::gui::Program>(services);
         auto* open = program->mainWindow()->findChild<QAction*>(QStringLiteral("ferriteImpedanceAction"));
         if (!open)
             return;
@@ -82,17 +49,6 @@ struct Started {
 };
 
 Started* g_started = nullptr;
-
-// Counts the paints of a widget.
-class Paints : public QObject {
-public:
-    int count = 0;
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            ++count;
-        return false;
-    }
-};
 
 double Median(std::vector<double> v) {
     std::sort(v.begin(), v.end());

@@ -22,49 +22,16 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-#include <time.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
 
-#include "main_window.h"
-#include "platform/platform.h"
-#include "program.h"
+#include "in_process.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-Clock::duration ThreadCpuTime() {
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return std::chrono::seconds(ts.tv_sec) + std::chrono::nanoseconds(ts.tv_nsec);
-}
-
-class SilentErrors : public torvex::gui::ErrorReporter {
-public:
-    void showError(const QString&) override { ++count; }
-    int count = 0;
-};
-
-class NoHelp : public torvex::gui::HelpViewer {
-public:
-    void showContents(const QString&) override {}
-    void showContext(const QString&, int) override {}
-    void close() override {}
-};
-
-// Counts the paints of one widget.
-class Paints : public QObject {
-public:
-    bool eventFilter(QObject*, QEvent* event) override {
-        count += event->type() == QEvent::Paint;
-        return false;
-    }
-    int count = 0;
-};
+using namespace torvex::bench;
 
 // Runs `open`, then the event loop until `shown()` names a widget that has
 // been painted; prints the times. False if nothing was painted within 5 s.
@@ -120,16 +87,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const int rotation = argc > 1 ? std::atoi(argv[1]) : 0;
 
-    SilentErrors errors;
-    NoHelp help;
-    torvex::gui::PlatformServices services;
-    services.chooseFromLanguageId(1031);
-    services.decimalSeparator = QStringLiteral(",");
-    services.programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-    services.errors = &errors;
-    services.help = &help;
-    torvex::gui::Program program(services);
-    torvex::gui::MainWindow* main = program.mainWindow();
+    InProcessProgram started;
+    torvex::gui::MainWindow* main = started.main();
     auto* tabs = main->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
     const auto showMain = [main] { main->show(); };
     if (!tabs || !Time("start:TForm1", showMain, [main] { return main; }))
@@ -166,5 +125,5 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    return errors.count == 0 ? 0 : 1;
+    return started.errors.messages.isEmpty() ? 0 : 1;
 }

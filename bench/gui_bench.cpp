@@ -30,48 +30,20 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-#include <time.h>
-
 #include <algorithm>
 #include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "main_window.h"
-#include "platform/platform.h"
-#include "program.h"
+#include "in_process.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using namespace torvex::bench;
 
-class RecordingErrors : public torvex::gui::ErrorReporter {
-public:
-    void showError(const QString& message) override { messages << message; }
-    QStringList messages;
-};
-
-class RecordingHelp : public torvex::gui::HelpViewer {
-public:
-    void showContents(const QString&) override {}
-    void showContext(const QString&, int) override {}
-    void close() override {}
-};
-
-struct Started {
-    RecordingErrors errors;
-    RecordingHelp help;
-    std::unique_ptr<torvex::gui::Program> program;
-
+struct Started : InProcessProgram {
     Started() {
-        torvex::gui::PlatformServices services;
-        services.chooseFromLanguageId(1031);
-        services.decimalSeparator = QStringLiteral(",");
-        services.programFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-        services.errors = &errors;
-        services.help = &help;
-        program = std::make_unique<torvex::gui::Program>(services);
         // Every page through its tab and every window through its menu
         // command, as a user reaches them; each is built on first use.
         auto* tabs = main()->findChild<QTabWidget*>();
@@ -80,8 +52,6 @@ struct Started {
         for (const char* command : {"Info1", "Schwingkreis1", "Permeabilitt1", "RCu1", "Umrechnungminch1"})
             main()->findChild<QAction*>(QLatin1String(command))->trigger();
     }
-
-    torvex::gui::MainWindow* main() const { return program->mainWindow(); }
 
     QWidget* window(const char* name) const {
         for (QWidget* w : main()->windows())
@@ -92,15 +62,6 @@ struct Started {
 };
 
 Started* g_program = nullptr;
-
-// The time this thread has run on a processor. On a loaded machine a sample's
-// wall time can include a whole scheduler tick (4 ms) given to another
-// process; the thread's own processor time does not, so both are reported.
-Clock::duration ThreadCpuTime() {
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return std::chrono::seconds(ts.tv_sec) + std::chrono::nanoseconds(ts.tv_nsec);
-}
 
 // One timed step: wall and processor time of `f`.
 struct Sample {
